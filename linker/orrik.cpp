@@ -1,0 +1,93 @@
+// orrik: assembles one .s file with clang-15, places its code at 0x10000000 and
+// its data at 0x20000000, patches the relocations of the code and writes the
+// obj file over the assembler's object.
+#include "fcloser.h"
+#include "link.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* USAGE = "Usage: ./orrik <risc-v asm file>";
+
+// Runs clang-15 on the source and waits for it; returns the message to stop with, if any.
+std::optional<std::string> assemble(const std::string& fname, const std::string& obj_name) {
+    std::vector<const char*> args = {"clang-15", "--target=riscv32", "-march=rv32im", "-nostdlib",
+                                     "-Wnoincompatible-library-redeclaration", "-c", fname.c_str()};
+    // clang writes its object to the current directory unless told otherwise.
+    if (fname.find('/') != std::string::npos) {
+        args.push_back("-o");
+        args.push_back(obj_name.c_str());
+    }
+    args.push_back(nullptr);
+
+    std::cout.flush();
+    std::cerr.flush();
+    const pid_t pid = fork();
+    if (pid == -1) return "CRITICAL SYSTEM ERROR";
+    if (pid == 0) {
+        execvp(args[0], const_cast<char* const*>(args.data()));
+        _exit(1);  // not exit: the parent's buffers must not be flushed twice
+    }
+    int status = 0;
+    if (waitpid(-1, &status, 0) == -1 || (status & 0x7f) != 0) return "CRITICAL SYSTEM ERROR";
+    if (((status >> 8) & 0xff) != 0) return "Error: invalid risc-v assembly file ipnut";
+    return std::nullopt;
+}
+
+std::optional<std::string> write_file(const std::string& obj_name, const std::vector<uint8_t>& image) {
+    file_ptr out_obj(std::fopen(obj_name.c_str(), "w"));
+    if (!out_obj) return "cannot open obj file '" + obj_name + "' for writing: " + std::strerror(errno);
+    const bool written = std::fwrite(image.data(), 1, image.size(), out_obj.get()) == image.size();
+    const int write_errno = errno;
+    const bool closed = std::fclose(out_obj.release()) == 0;
+    if (!written || !closed)
+        return "cannot write obj file '" + obj_name + "': " + std::strerror(written ? errno : write_errno);
+    return std::nullopt;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << USAGE << std::endl;
+        return 1;
+    }
+    const std::string fname = argv[1];
+    const size_t len = fname.size();
+    if (len <= 2 || fname[len - 2] != '.' || fname[len - 1] != 's') {
+        std::cerr << "Error: Expected a `.s` file for the asm file and it was not provided" << std::endl;
+        std::cerr << USAGE << std::endl;
+        return 1;
+    }
+    std::string obj_name = fname;
+    obj_name.back() = 'o';
+
+    if (auto error = assemble(fname, obj_name)) {
+        std::cerr << *error << std::endl;
+        return 1;
+    }
+    auto elf = load_riscv32i_elf(obj_name);
+    if (!elf) {
+        std::cerr << elf.error() << std::endl;
+        return 1;
+    }
+    auto image = link_object(*elf, std::cerr);
+    if (!image) {
+        std::cerr << image.error() << std::endl;
+        return 1;
+    }
+    if (auto error = write_file(obj_name, *image)) {
+        std::cerr << *error << std::endl;
+        return 1;
+    }
+    return 0;
+}

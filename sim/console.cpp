@@ -1,0 +1,302 @@
+// The command interpreter: a table from command word to handler. Results go to
+// standard output; messages and the code listing to standard error. Every line
+// ends with std::endl, so each is flushed as it is written.
+#include "console.h"
+
+#include "riscv_constants.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t CODE_END = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;
+
+struct session {
+    riscv_prog& prog;
+    std::istringstream& words;
+    int depth;
+};
+
+// A handler returns false when the invocation is to end (the exit commands).
+using handler = bool (*)(session&);
+
+std::optional<std::string> next_word(std::istringstream& words) {
+    std::string word;
+    if (words >> word) return word;
+    return std::nullopt;
+}
+
+// Sets hex, the width and a '0' fill on the stream; they stay set afterwards.
+std::ostream& hex(std::ostream& os, uint32_t value, int width) {
+    return os << std::hex << std::setw(width) << std::setfill('0') << value;
+}
+
+std::optional<uint32_t> label(const riscv_prog& prog, const std::string& word) {
+    const auto it = prog.mem.label_to_addr.find(word);
+    if (it == prog.mem.label_to_addr.end()) return std::nullopt;
+    return it->second;
+}
+
+// A label, or else a hexadecimal number: the address argument of break, del and dump.
+std::optional<uint32_t> address_of(const riscv_prog& prog, const std::string& word) {
+    if (auto address = label(prog, word)) return address;
+    if (auto number = str_to_int(word, 16)) return static_cast<uint32_t>(*number);
+    return std::nullopt;
+}
+
+bool pc_command(session& s) {
+    const auto word = next_word(s.words);
+    if (!word) {
+        std::cerr << "Expected: pc <label>" << std::endl;
+    } else if (auto address = s.prog.resolve_label(*word)) {
+        s.prog.set_pc(*address);
+    } else {
+        std::cerr << "Error: Unable to resolve label: \"" << *word << '"' << std::endl;
+    }
+    return true;
+}
+
+void report(const std::expected<uint32_t, std::string>& result) {
+    if (!result) std::cerr << result.error() << std::endl;
+}
+
+bool run_command(session& s) {
+    report(s.prog.run());
+    return true;
+}
+
+bool step_command(session& s) {
+    report(s.prog.step());
+    return true;
+}
+
+bool list_command(session& s) {
+    const uint32_t pc = s.prog.get_pc();
+    if (pc < INITIAL_CODE_OFFSET || pc > CODE_END) {
+        std::cout << "pc not set to program memory" << std::endl;
+        return true;
+    }
+    const uint32_t start = pc - INITIAL_CODE_OFFSET < 20 ? INITIAL_CODE_OFFSET : pc - 20;
+    for (uint32_t offset = 0; offset < 60; offset += 4) {
+        const uint32_t a = start + offset;
+        if (s.prog.has_instr(a)) {
+            hex(std::cerr << "0x", a, 8) << ":\t" << s.prog.get_instr(a);
+            if (a == pc) std::cerr << "\t<-------";
+            std::cerr << std::endl;
+        } else if (a == pc) {
+            hex(std::cerr << "0x", a, 8) << ":\t<no instruction here>\t<-------" << std::endl;
+        }
+    }
+    return true;
+}
+
+void print_registers(const riscv_prog& prog) {
+    hex(std::cout << "PC: 0x", prog.get_pc(), 8) << std::endl;
+    for (uint32_t n = 0; n < NUM_REGISTERS; ++n) {
+        const int32_t v = prog.get_register(n);
+        std::cout << 'x' << std::dec << n << ": ";
+        if (v > 128 || v < -128)
+            hex(std::cout << "0x", static_cast<uint32_t>(v), 8);
+        else
+            std::cout << std::dec << v;
+        std::cout << std::endl;
+    }
+}
+
+// Sorted by address, then name, so the listing is the same on every run.
+void print_labels(const riscv_prog& prog) {
+    std::vector<std::pair<uint32_t, std::string_view>> labels;
+    labels.reserve(prog.mem.label_to_addr.size());
+    for (const auto& [name, address] : prog.mem.label_to_addr) labels.emplace_back(address, name);
+    std::sort(labels.begin(), labels.end());
+    for (const auto& [address, name] : labels) hex(std::cout << name << ": ", address, 8) << std::endl;
+}
+
+// An output file that cannot be created silently receives nothing.
+void write_addresses(const char* fname, const std::set<uint32_t>& addresses) {
+    std::ofstream out(fname);
+    for (uint32_t address : addresses) hex(out, address, 8) << std::endl;
+}
+
+bool info_command(session& s) {
+    const std::string target = next_word(s.words).value_or("");
+    if (target.empty() || target == "registers") print_registers(s.prog);
+    else if (target == "labels") print_labels(s.prog);
+    else if (target == "written") write_addresses("written.txt", s.prog.addresses_written);
+    else if (target == "read") write_addresses("read.txt", s.prog.addresses_read);
+    else if (target == "steps")
+        std::cout << "Instructions Executed: " << std::dec << s.prog.instructions_run << std::endl;
+    return true;
+}
+
+// "pc", or x followed by one or two decimal digits naming one of the 32 registers.
+std::optional<uint32_t> register_number(const std::string& target) {
+    if (target.size() < 2 || target.size() > 3 || target[0] != 'x') return std::nullopt;
+    uint32_t n = 0;
+    for (char c : target.substr(1)) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + static_cast<uint32_t>(c - '0');
+    }
+    if (n >= NUM_REGISTERS) return std::nullopt;
+    return n;
+}
+
+bool set_command(session& s) {
+    const auto target = next_word(s.words);
+    const auto word = target ? next_word(s.words) : std::nullopt;
+    if (!word) {
+        std::cerr << "expected: set <target> <value>" << std::endl;
+        return true;
+    }
+    std::optional<int> value;
+    if (auto address = label(s.prog, *word)) value = static_cast<int>(*address);
+    else if (!(value = str_to_int(*word, 10))) value = str_to_int(*word, 16);
+    if (!value) {
+        std::cerr << "Unparseable value" << std::endl;
+        return true;
+    }
+    if (*target == "pc") {
+        s.prog.set_pc(static_cast<uint32_t>(*value));
+    } else if (auto n = register_number(*target)) {
+        s.prog.set_register(*n, *value);
+    } else {
+        std::cerr << "unrecognized target" << std::endl;
+    }
+    return true;
+}
+
+template <void (riscv_prog::*apply)(uint32_t)>
+bool breakpoint_command(session& s, const char* usage) {
+    const auto word = next_word(s.words);
+    if (!word) {
+        std::cerr << usage << std::endl;
+        return true;
+    }
+    if (auto address = address_of(s.prog, *word))
+        (s.prog.*apply)(*address);
+    else
+        std::cerr << "Unparseable hexadecimal value for address" << std::endl;
+    return true;
+}
+
+bool break_command(session& s) {
+    return breakpoint_command<&riscv_prog::register_break_point>(s, "expected: break <label or address in hex>");
+}
+
+bool del_command(session& s) {
+    return breakpoint_command<&riscv_prog::unregister_break_point>(s, "expected: del <label or address in hex>");
+}
+
+bool script_command(session& s) {
+    const auto fname = next_word(s.words);
+    if (!fname) {
+        std::cerr << "expected: script <file name>" << std::endl;
+        return true;
+    }
+    if (s.depth >= MAX_SCRIPT_DEPTH) {
+        std::cerr << "script not run, scripts are nested more than " << std::dec << MAX_SCRIPT_DEPTH
+                  << " deep: " << *fname << std::endl;
+        return true;
+    }
+    std::ifstream file(*fname);  // one that cannot be opened runs nothing
+    run(file, s.prog, s.depth + 1);
+    return true;
+}
+
+bool dump_command(session& s) {
+    const auto fname = next_word(s.words);
+    const auto address_word = fname ? next_word(s.words) : std::nullopt;
+    const auto length_word = address_word ? next_word(s.words) : std::nullopt;
+    if (!length_word) {
+        std::cerr << "expected: dump <fname> <label|address> <len>" << std::endl;
+        return true;
+    }
+    const auto address = address_of(s.prog, *address_word);
+    if (!address) {
+        std::cerr << "Unparseable hexadecimal value for address" << std::endl;
+        return true;
+    }
+    auto length = str_to_int(*length_word, 16);
+    if (!length) length = str_to_int(*length_word, 10);
+    if (!length) {
+        std::cerr << "Unparseable hexadecimal value for len" << std::endl;
+        return true;
+    }
+    const int32_t count = std::max(*length, 0);
+    if (count > 0 && (*address < INITIAL_DATA_OFFSET ||
+                      uint64_t{*address} + static_cast<uint32_t>(count) > uint64_t{INITIAL_DATA_OFFSET} + SEGMENT_SIZE)) {
+        hex(std::cerr << "dump not written: bytes 0x", *address, 8) << " to 0x";
+        hex(std::cerr, static_cast<uint32_t>(*address + static_cast<uint32_t>(count) - 1), 8)
+            << " are not all inside the data segment" << std::endl;
+        return true;
+    }
+    std::ofstream out(*fname);
+    const uint32_t first = *address - INITIAL_DATA_OFFSET;
+    for (uint32_t i = 0; i < static_cast<uint32_t>(count); ++i) hex(out, s.prog.mem.data[first + i], 2) << std::endl;
+    return true;
+}
+
+bool exit_command(session&) { return false; }
+
+bool help_command(session&) {
+    static const char* const lines[] = {
+        "set <register> <value>\t- sets the specified register (including pc) to the specified value. The value can be hexadecimal, decimal or a label",
+        "pc <label>\t\t- sets the pc to the specified label",
+        "run\t\t\t- runs until we hit a break point",
+        "list\t\t\t- displays the instructions surronding the current pc",
+        "info <labels|registers>\t- gets information on either what the values of labels are or the value of registers. Register values are in decimal if -128 <= value <= 128, hex otherwise. ",
+        "break <label|address>\t- sets a break point at the specified label or address",
+        "del   <label|address>\t- sets a break point at the specified label or address",
+        "script <script_name>\t- runs the specified script which is just a squence of commands",
+        "exit/quit/q\t\t- exits the program",
+        "help\t\t\t- prints this help command",
+    };
+    for (const char* line : lines) std::cout << line << std::endl;
+    return true;
+}
+
+constexpr std::pair<std::string_view, handler> COMMANDS[] = {
+    {"pc", pc_command},     {"run", run_command},       {"step", step_command},   {"list", list_command},
+    {"info", info_command}, {"set", set_command},       {"break", break_command}, {"del", del_command},
+    {"script", script_command}, {"dump", dump_command}, {"exit", exit_command},   {"quit", exit_command},
+    {"q", exit_command},    {"help", help_command},
+};
+
+// Returns false when the command ends this invocation.
+bool execute_line(const std::string& line, riscv_prog& prog, int depth) {
+    std::istringstream words(line);
+    std::string cmd;
+    words >> cmd;
+    for (const auto& [name, command] : COMMANDS) {
+        if (name == cmd) {
+            session s{prog, words, depth};
+            return command(s);
+        }
+    }
+    std::cerr << "unrecognized command!" << std::endl;
+    std::cerr << "Type: \"help\" to see a list of commands" << std::endl;
+    return true;
+}
+
+}  // namespace
+
+void run(std::istream& is, riscv_prog& prog, int depth) {
+    std::string prev_command;
+    while (!is.fail()) {  // fail() covers the bad flag too; end-of-file alone goes on
+        if (&is == &std::cin) std::cout << PROMPT << std::flush;
+        std::string line;
+        std::getline(is, line);
+        if (!line.empty()) prev_command = line;
+        else line = prev_command;  // an empty line repeats the last one
+        if (line.empty()) continue;
+        if (is.fail()) return;
+        if (!execute_line(line, prog, depth)) return;
+    }
+}

@@ -1,0 +1,21 @@
+// The console of tamsel: one command per line, from the standard input or a script.
+#pragma once
+
+#include "simulator.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+inline const char* const PROMPT = ">> ";
+
+// Scripts may call scripts this deep; a script that runs itself stops here.
+const int MAX_SCRIPT_DEPTH = 64;
+
+// A word as a signed 32-bit number in base 10 or 16; writes "fuck" on standard
+// output when the conversion itself raises (no digits, out of 64-bit range).
+std::optional<int> str_to_int(const std::string& to_convert, unsigned base);
+
+// Reads and carries out commands until the stream ends or an exit command.
+// The prompt is written only when `is` is std::cin. depth counts nested scripts.
+void run(std::istream& is, riscv_prog& prog, int depth = 0);

@@ -1,0 +1,210 @@
+// The six executors: one RV32IM instruction each, at the program counter.
+//
+// Arithmetic is done on uint32_t so that overflow wraps instead of being
+// undefined. Data memory is little-endian whatever the host. Branch and jal
+// immediates hold half the byte distance (the linker halves it), so they are
+// doubled here. A failing instruction changes nothing, except that lh, lw, lbu
+// and lhu record the addresses they tried before refusing.
+#include "simulator.h"
+
+#include "riscv_constants.h"
+
+namespace {
+
+constexpr uint32_t CODE_END = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;  // 0x1fffffff
+constexpr uint32_t DATA_LAST = INITIAL_DATA_OFFSET + SEGMENT_SIZE - 1;  // 0x2fffffff
+constexpr uint32_t LAST_NEXT_WORD = CODE_END - 3;                       // 0x1ffffffc
+
+constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of bounds";
+
+// Whether `width` bytes starting at a lie in the data segment.
+constexpr bool in_data(uint32_t a, uint32_t width) {
+    return a >= INITIAL_DATA_OFFSET && a <= DATA_LAST - (width - 1);
+}
+
+}  // namespace
+
+riscv_prog::fault riscv_prog::execute(const exec_slot& s) {
+    if (s.operation <= op::ILLEGAL_R) return execute_r_type(s);
+    if (s.operation <= op::ILLEGAL_I) return execute_i_type(s);
+    if (s.operation <= op::ILLEGAL_S) return execute_s_type(s);
+    if (s.operation <= op::ILLEGAL_B) return execute_b_type(s);
+    if (s.operation <= op::ILLEGAL_U) return execute_u_type(s);
+    if (s.operation == op::JAL) return execute_j_type(s);
+    return "ILLEGAL INSTRUCTION TYPE";
+}
+
+riscv_prog::fault riscv_prog::execute_r_type(const exec_slot& s) {
+    if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    const int32_t a = registers[s.rs1], b = registers[s.rs2];
+    const uint32_t ua = static_cast<uint32_t>(a), ub = static_cast<uint32_t>(b);
+    uint32_t r = 0;
+    switch (s.operation) {
+        case op::ADD: r = ua + ub; break;
+        case op::SUB: r = ua - ub; break;
+        case op::SLL: r = ua << (ub & 31); break;
+        case op::SLT: r = a < b; break;
+        case op::SLTU: r = ua < ub; break;
+        case op::XOR: r = ua ^ ub; break;
+        case op::SRL: r = ua >> (ub & 31); break;
+        case op::SRA: r = static_cast<uint32_t>(a >> (ub & 31)); break;
+        case op::OR: r = ua | ub; break;
+        case op::AND: r = ua & ub; break;
+        case op::MUL: r = ua * ub; break;
+        case op::MULH: r = static_cast<uint32_t>((int64_t{a} * int64_t{b}) >> 32); break;
+        case op::MULHSU: r = static_cast<uint32_t>((int64_t{a} * int64_t{ub}) >> 32); break;
+        case op::MULHU: r = static_cast<uint32_t>((uint64_t{ua} * uint64_t{ub}) >> 32); break;
+        case op::DIV:
+            if (b == 0) return "Divide by Zero";
+            r = (a == INT32_MIN && b == -1) ? ua : static_cast<uint32_t>(a / b);
+            break;
+        case op::DIVU:
+            if (b == 0) return "Divide Unsigned by Zero";
+            r = ua / ub;
+            break;
+        case op::REM:
+            if (b == 0) return "Modulo by Zero";
+            r = (a == INT32_MIN && b == -1) ? 0 : static_cast<uint32_t>(a % b);
+            break;
+        case op::REMU:
+            if (b == 0) return "Modulo Unsigned by Zero";
+            r = ua % ub;
+            break;
+        default: return "ILLEGAL R TYPE INSTRUCTION";
+    }
+    write(s.rd, static_cast<int32_t>(r));
+    program_counter += 4;
+    return nullptr;
+}
+
+riscv_prog::fault riscv_prog::load(const exec_slot& s, uint32_t a) {
+    uint32_t value = 0;
+    switch (s.operation) {
+        case op::LB:
+            if (!in_data(a, 1)) return "Tries to load bytes from non-data memory";
+            addresses_read.insert(a);
+            value = static_cast<uint32_t>(int32_t{static_cast<int8_t>(mem.data[a - INITIAL_DATA_OFFSET])});
+            break;
+        case op::LBU:
+            addresses_read.insert(a);
+            if (!in_data(a, 1)) return "Tries to load bytes from non-data memory";
+            value = mem.data[a - INITIAL_DATA_OFFSET];
+            break;
+        case op::LH:
+        case op::LHU: {
+            addresses_read.insert(a);
+            addresses_read.insert(a + 1);
+            if (!in_data(a, 2)) return "Tries to load bytes from non-data memory";
+            const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
+            const uint16_t half = static_cast<uint16_t>(p[0] | p[1] << 8);
+            value = s.operation == op::LH ? static_cast<uint32_t>(int32_t{static_cast<int16_t>(half)}) : half;
+            break;
+        }
+        default: {  // LW
+            for (uint32_t i = 0; i < 4; ++i) addresses_read.insert(a + i);
+            if (!in_data(a, 4)) return "Tries to load bytes from non-data memory";
+            const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
+            value = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+            break;
+        }
+    }
+    write(s.rd, static_cast<int32_t>(value));
+    program_counter += 4;
+    return nullptr;
+}
+
+riscv_prog::fault riscv_prog::execute_i_type(const exec_slot& s) {
+    const int32_t a = registers[s.rs1];
+    const uint32_t ua = static_cast<uint32_t>(a), uimm = static_cast<uint32_t>(s.imm);
+    if (s.operation == op::JALR) {
+        const uint32_t new_pc = (ua + uimm) & ~1u;
+        if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_END)
+            return "Program Counter will be set to not pointing to program data after JALR!";
+        write(s.rd, static_cast<int32_t>(program_counter + 4));
+        program_counter = new_pc;
+        return nullptr;
+    }
+    if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    uint32_t r = 0;
+    switch (s.operation) {
+        case op::ADDI: r = ua + uimm; break;
+        case op::SLTI: r = a < s.imm; break;
+        case op::SLTIU: r = ua < uimm; break;  // imm holds the unsigned 12-bit field here
+        case op::XORI: r = ua ^ uimm; break;
+        case op::ORI: r = ua | uimm; break;
+        case op::ANDI: r = ua & uimm; break;
+        case op::SLLI: r = ua << (uimm & 31); break;
+        case op::SRLI: r = ua >> (uimm & 31); break;
+        case op::SRAI: r = static_cast<uint32_t>(a >> (uimm & 31)); break;
+        case op::LB:
+        case op::LH:
+        case op::LW:
+        case op::LBU:
+        case op::LHU: return load(s, ua + uimm);
+        default: return "ILLEGAL I TYPE INSTRUCTION";
+    }
+    write(s.rd, static_cast<int32_t>(r));
+    program_counter += 4;
+    return nullptr;
+}
+
+riscv_prog::fault riscv_prog::execute_s_type(const exec_slot& s) {
+    const uint32_t a = static_cast<uint32_t>(registers[s.rs1]) + static_cast<uint32_t>(s.imm);
+    if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    uint32_t width = 0;
+    switch (s.operation) {
+        case op::SB: width = 1; break;
+        case op::SH: width = 2; break;
+        case op::SW: width = 4; break;
+        default: return "ILLEGAL S TYPE INSTRUCTION";
+    }
+    if (!in_data(a, width)) return "Tries to store bytes to non-data memory";
+    const uint32_t value = static_cast<uint32_t>(registers[s.rs2]);
+    for (uint32_t i = 0; i < width; ++i) {
+        addresses_written.insert(a + i);
+        mem.data[a + i - INITIAL_DATA_OFFSET] = static_cast<uint8_t>(value >> (8 * i));
+    }
+    program_counter += 4;
+    return nullptr;
+}
+
+riscv_prog::fault riscv_prog::execute_b_type(const exec_slot& s) {
+    const int32_t a = registers[s.rs1], b = registers[s.rs2];
+    const uint32_t ua = static_cast<uint32_t>(a), ub = static_cast<uint32_t>(b);
+    bool branch = false;
+    switch (s.operation) {
+        case op::BEQ: branch = a == b; break;
+        case op::BNE: branch = a != b; break;
+        case op::BLT: branch = a < b; break;
+        case op::BGE: branch = a >= b; break;
+        case op::BLTU: branch = ua < ub; break;
+        case op::BGEU: branch = ua >= ub; break;
+        default: return "ILLEGAL B TYPE INSTRUCTION";
+    }
+    const uint32_t offset = branch ? static_cast<uint32_t>(s.imm) * 2 : 4;
+    const uint32_t new_pc = program_counter + offset;
+    if (new_pc < INITIAL_CODE_OFFSET || new_pc >= LAST_NEXT_WORD) return "Would Branch to a non code segment";
+    program_counter = new_pc;
+    return nullptr;
+}
+
+riscv_prog::fault riscv_prog::execute_u_type(const exec_slot& s) {
+    if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    const uint32_t upper = static_cast<uint32_t>(s.imm) << 12;
+    switch (s.operation) {
+        case op::LUI: write(s.rd, static_cast<int32_t>(upper)); break;
+        case op::AUIPC: write(s.rd, static_cast<int32_t>(program_counter + upper)); break;
+        default: return "ILLEGAL U TYPE INSTRUCTION";
+    }
+    program_counter += 4;
+    return nullptr;
+}
+
+riscv_prog::fault riscv_prog::execute_j_type(const exec_slot& s) {
+    const uint32_t new_pc = program_counter + static_cast<uint32_t>(s.imm) * 2;
+    if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_END)
+        return "Program Counter will be set to not pointing to program data after JAL!";
+    write(s.rd, static_cast<int32_t>(program_counter + 4));
+    program_counter = new_pc;
+    return nullptr;
+}

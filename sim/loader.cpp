@@ -1,0 +1,139 @@
+// Reads an obj file block by block into a riscv_mem. Nothing in the file is
+// trusted: every length is checked by reading, never by reserving memory first,
+// so a count near 2^32 in a tiny file costs one failed read, not gigabytes.
+#include "loader.h"
+
+#include "fcloser.h"
+#include "riscv_constants.h"
+
+#include <arpa/inet.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <sstream>
+
+namespace {
+
+using load_error = std::optional<std::string>;
+
+bool read_u32(std::FILE* file, uint32_t& value) {
+    uint32_t raw = 0;
+    const bool complete = std::fread(&raw, 4, 1, file) == 1;
+    value = ntohl(raw);
+    return complete;
+}
+
+std::string hex(uint32_t value) {
+    std::ostringstream out;
+    out << "0x" << std::hex << value;
+    return out.str();
+}
+
+// Reads `length` bytes into `text` in pieces, so memory follows what is really there.
+bool read_name(std::FILE* file, uint32_t length, std::string& text) {
+    char chunk[4096];
+    while (length > 0) {
+        const size_t want = std::min<size_t>(length, sizeof chunk);
+        const size_t got = std::fread(chunk, 1, want, file);
+        text.append(chunk, got);
+        if (got != want) return false;
+        length -= static_cast<uint32_t>(want);
+    }
+    return true;
+}
+
+load_error read_code(riscv_mem& mem, std::FILE* file) {
+    uint32_t address = 0, count = 0;
+    if (!read_u32(file, address) || !read_u32(file, count))
+        return "code block header runs past the end of the file";
+    for (uint32_t i = 0; i < count; ++i) {
+        uint32_t word = 0;
+        if (!read_u32(file, word))
+            return "code block at " + hex(address) + " of " + std::to_string(count) +
+                   " words runs past the end of the file";
+        mem.text.insert_or_assign(address + 4 * i, decode_instruction(word));
+    }
+    return std::nullopt;
+}
+
+load_error read_data(riscv_mem& mem, std::FILE* file) {
+    uint32_t address = 0, count = 0;
+    if (!read_u32(file, address) || !read_u32(file, count))
+        return "data block header runs past the end of the file";
+    const uint32_t index = address - INITIAL_DATA_OFFSET;
+    if (address < INITIAL_DATA_OFFSET || index >= SEGMENT_SIZE || uint64_t{index} + count > SEGMENT_SIZE)
+        return "data block at " + hex(address) + " of " + std::to_string(count) +
+               " bytes does not lie inside the data segment";
+    if (std::fread(mem.data.data() + index, 1, count, file) != count)
+        return "FUCK ME IN THE ASS: ASK DORVIK TO INVESTIGATE";
+    return std::nullopt;
+}
+
+load_error read_symbol(riscv_mem& mem, std::FILE* file) {
+    uint32_t address = 0, length = 0;
+    if (!read_u32(file, address) || !read_u32(file, length))
+        return "symbol block header runs past the end of the file";
+    std::string name;
+    if (!read_name(file, length, name))
+        return "symbol block name of " + std::to_string(length) + " bytes runs past the end of the file";
+    mem.label_to_addr.insert_or_assign(name, address);
+    mem.addr_to_labels[address].push_back(std::move(name));
+    return std::nullopt;
+}
+
+load_error read_file(riscv_mem&, std::FILE* file) {
+    uint32_t length = 0;
+    if (!read_u32(file, length)) return "file block header runs past the end of the file";
+    std::string name;
+    if (!read_name(file, length, name))
+        return "file block name of " + std::to_string(length) + " bytes runs past the end of the file";
+    return std::nullopt;
+}
+
+load_error read_line(riscv_mem&, std::FILE* file) {
+    uint32_t addr = 0, line = 0, index = 0;
+    if (!read_u32(file, addr) || !read_u32(file, line) || !read_u32(file, index))
+        return "line block runs past the end of the file";
+    return std::nullopt;
+}
+
+}  // namespace
+
+riscv_mem::riscv_mem() : data(SEGMENT_SIZE) {}
+
+std::expected<riscv_mem, std::string> load_riscv(const std::string& fname) {
+    file_ptr file(std::fopen(fname.c_str(), "rb"));
+    if (!file) return std::unexpected("cannot open obj file '" + fname + "': " + std::strerror(errno));
+
+    uint32_t magic = 0;
+    read_u32(file.get(), magic);
+    if (magic != MAGIC_WORD) return std::unexpected("MAGIC WORD IS INCORRECT");
+
+    riscv_mem mem;
+    while (!std::feof(file.get())) {
+        uint16_t raw = 0;
+        if (std::fread(&raw, 2, 1, file.get()) != 1) break;
+        const uint16_t indicator = ntohs(raw);
+        load_error error;
+        switch (indicator) {
+            case CODE_INDICATOR: error = read_code(mem, file.get()); break;
+            case DATA_INDICATOR: error = read_data(mem, file.get()); break;
+            case SYMB_INDICATOR: error = read_symbol(mem, file.get()); break;
+            case FILE_INDICATOR: error = read_file(mem, file.get()); break;
+            case LINE_INDICATOR: error = read_line(mem, file.get()); break;
+            default: {
+                std::ostringstream value;
+                value << std::hex << indicator;
+                std::cerr << "UNKOWN INDICATOR FUUUUUUCK" << value.str() << std::endl;
+                return std::unexpected("UNKOWN INDICATOR FUCKKKKK");
+            }
+        }
+        if (error) return std::unexpected(std::move(*error));
+    }
+    if (std::ferror(file.get()))
+        return std::unexpected("cannot read obj file '" + fname + "': " + std::strerror(errno));
+    return mem;
+}

@@ -1,0 +1,24 @@
+// Program memory of the simulator and the obj file loader that fills it.
+#pragma once
+
+#include "decoder.h"
+#include "zeroed_allocator.h"
+
+#include <cstdint>
+#include <expected>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+using data_bytes = std::vector<uint8_t, zeroed_allocator<uint8_t>>;
+
+struct riscv_mem {
+    std::unordered_map<uint32_t, Instruction> text;
+    data_bytes data;  // always SEGMENT_SIZE bytes; index i is address INITIAL_DATA_OFFSET + i
+    std::unordered_map<std::string, uint32_t> label_to_addr;
+    std::unordered_map<uint32_t, std::vector<std::string>> addr_to_labels;
+
+    riscv_mem();
+};
+
+std::expected<riscv_mem, std::string> load_riscv(const std::string& fname);

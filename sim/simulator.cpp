@@ -1,0 +1,121 @@
+// Run control of the machine: step's checks, run's breakpoints and limit, and
+// the dense table of selected operations that lets run skip the hash lookup.
+#include "simulator.h"
+
+#include "riscv_constants.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr uint32_t CODE_END = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;  // 0x1fffffff
+constexpr uint32_t DATA_END = INITIAL_DATA_OFFSET + SEGMENT_SIZE;      // 0x30000000
+
+}  // namespace
+
+riscv_prog& riscv_prog::operator=(riscv_prog&& other) noexcept {
+    if (this == &other) return *this;  // a defaulted self-move would empty the containers
+    mem = std::move(other.mem);
+    instructions_run = other.instructions_run;
+    addresses_read = std::move(other.addresses_read);
+    addresses_written = std::move(other.addresses_written);
+    registers = other.registers;
+    program_counter = other.program_counter;
+    breakpoints = std::move(other.breakpoints);
+    instruction_limit = other.instruction_limit;
+    table = std::move(other.table);
+    table_base = other.table_base;
+    return *this;
+}
+
+void riscv_prog::set_register(uint32_t reg_num, int32_t value) {
+    if (reg_num == 0) return;
+    registers.at(reg_num) = value;
+}
+
+std::optional<uint32_t> riscv_prog::resolve_label(const std::string& label_name) const {
+    const auto it = mem.label_to_addr.find(label_name);
+    if (it == mem.label_to_addr.end()) return std::nullopt;
+    return it->second;
+}
+
+bool riscv_prog::set_memory(uint32_t address, std::span<const uint8_t> bytes) {
+    if (address < INITIAL_DATA_OFFSET || address > CODE_END + SEGMENT_SIZE ||
+        uint64_t{address} + bytes.size() > DATA_END)
+        return false;
+    std::copy(bytes.begin(), bytes.end(), mem.data.begin() + (address - INITIAL_DATA_OFFSET));
+    return true;
+}
+
+// The checks of step that come before any executor, in their order.
+const char* riscv_prog::check_pc(bool has_instruction) const {
+    if (program_counter & 3) return "Program counter is not aligned!";
+    if (!has_instruction) return "Program counter no longer pointing to a legal instruction";
+    if (program_counter < INITIAL_CODE_OFFSET || program_counter > CODE_END)
+        return "Program counter is not pointing to program data!";
+    return nullptr;
+}
+
+std::expected<uint32_t, std::string> riscv_prog::step() {
+    const auto it = mem.text.find(program_counter);
+    if (const char* message = check_pc(it != mem.text.end())) return std::unexpected(message);
+    if (fault message = execute(select_op(it->second))) return std::unexpected(message);
+    ++instructions_run;
+    return program_counter;
+}
+
+// Snapshot of mem.text for one run: a slot per word from the lowest to the
+// highest loaded code address, as long as the code is not spread so thinly
+// that the table would outgrow the program. Addresses outside it take the
+// ordinary step path.
+void riscv_prog::build_table() {
+    table.clear();
+    uint32_t low = std::numeric_limits<uint32_t>::max(), high = 0;
+    for (const auto& [address, instr] : mem.text) {
+        if ((address & 3) || address < INITIAL_CODE_OFFSET || address > CODE_END) continue;
+        low = std::min(low, address);
+        high = std::max(high, address);
+    }
+    if (low > high) return;
+    const uint64_t slots = (uint64_t{high} - low) / 4 + 1;
+    if (slots > 4 * mem.text.size() + 4096) return;
+    table_base = low;
+    table.resize(slots);
+    for (const auto& [address, instr] : mem.text) {
+        if ((address & 3) || address < low || address > high) continue;
+        table[(address - low) / 4] = select_op(instr);
+    }
+    for (auto it = breakpoints.lower_bound(low); it != breakpoints.end() && *it <= high; ++it)
+        if ((*it & 3) == 0) table[(*it - low) / 4].breakpoint = true;
+}
+
+std::expected<uint32_t, std::string> riscv_prog::run() {
+    if (instruction_limit != 0 && instructions_run >= instruction_limit)
+        return std::unexpected("Hit the instruction limit");
+    build_table();
+    uint64_t budget = instruction_limit == 0 ? std::numeric_limits<uint64_t>::max()
+                                             : instruction_limit - instructions_run;
+    for (; budget > 0; --budget) {
+        const uint32_t offset = program_counter - table_base;
+        const uint32_t index = offset / 4;
+        if ((offset & 3) == 0 && index < table.size() && table[index].operation != op::NONE) {
+            const exec_slot& s = table[index];
+            if (s.breakpoint) break;
+            if (fault message = execute(s)) return std::unexpected(message);
+            ++instructions_run;
+        } else {
+            if (breakpoints.contains(program_counter)) break;
+            if (auto result = step(); !result) return result;
+        }
+    }
+    return program_counter;
+}
+
+std::expected<riscv_prog, std::string> load_riscv_prog(const std::string& fname) {
+    auto mem = load_riscv(fname);
+    if (!mem) return std::unexpected(std::move(mem.error()));
+    riscv_prog prog;
+    prog.mem = std::move(*mem);
+    return prog;
+}

@@ -1,0 +1,109 @@
+// The simulated RV32IM machine: registers, program counter, breakpoints, the
+// instruction limit, and the sets of data addresses the program touched.
+//
+// Each instruction's operation is selected once from its mnemonic (select_op)
+// instead of comparing the mnemonic text at every step. mem.text stays the
+// source of truth: step selects from it afresh, and run snapshots it into a
+// dense table of selected operations for the span of loaded code.
+#pragma once
+
+#include "loader.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <expected>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+const uint64_t ONE_MILLION = 1000000;
+const std::size_t NUM_REGISTERS = 32;
+
+// The operation an instruction performs, selected from its type and mnemonic.
+// The ILLEGAL_* values stand for a mnemonic its format's executor refuses.
+enum class op : uint8_t {
+    NONE,  // no instruction at this address
+    ADD, SUB, SLL, SLT, SLTU, XOR, SRL, SRA, OR, AND,
+    MUL, MULH, MULHSU, MULHU, DIV, DIVU, REM, REMU, ILLEGAL_R,
+    JALR, ADDI, SLTI, SLTIU, XORI, ORI, ANDI, SLLI, SRLI, SRAI,
+    LB, LH, LW, LBU, LHU, ILLEGAL_I,
+    SB, SH, SW, ILLEGAL_S,
+    BEQ, BNE, BLT, BGE, BLTU, BGEU, ILLEGAL_B,
+    LUI, AUIPC, ILLEGAL_U,
+    JAL,
+    ILLEGAL_TYPE,  // a record whose type is none of the six formats
+};
+
+// One instruction ready to execute. For sltiu, imm holds the unsigned 12-bit field.
+struct exec_slot {
+    op operation = op::NONE;
+    uint8_t rd = 0, rs1 = 0, rs2 = 0;
+    int32_t imm = 0;
+    bool breakpoint = false;  // only meaningful inside run's table
+};
+
+exec_slot select_op(const Instruction& instr);
+
+class riscv_prog {
+public:
+    riscv_mem mem;
+    uint64_t instructions_run = 0;
+    std::set<uint32_t> addresses_read;
+    std::set<uint32_t> addresses_written;
+
+    riscv_prog() = default;
+    riscv_prog(const riscv_prog&) = delete;
+    riscv_prog& operator=(const riscv_prog&) = delete;
+    riscv_prog(riscv_prog&&) = default;
+    riscv_prog& operator=(riscv_prog&& other) noexcept;
+
+    std::expected<uint32_t, std::string> run();
+    std::expected<uint32_t, std::string> step();
+    void set_instr_limit(uint64_t new_limit) { instruction_limit = new_limit; }
+    void clear_addresses_read() { addresses_read.clear(); }
+    void clear_addresses_written() { addresses_written.clear(); }
+    void clear_instrs_run() { instructions_run = 0; }
+    void set_register(uint32_t reg_num, int32_t value);
+    void set_pc(uint32_t value) { program_counter = value; }
+    std::optional<uint32_t> resolve_label(const std::string& label_name) const;
+    bool set_memory(uint32_t address, std::span<const uint8_t> bytes);
+    void register_break_point(uint32_t address) { breakpoints.insert(address); }
+    void unregister_break_point(uint32_t address) { breakpoints.erase(address); }
+    uint32_t get_pc() const { return program_counter; }
+    int32_t get_register(uint32_t reg_num) const { return registers.at(reg_num); }
+    const Instruction& get_instr(uint32_t addr) const { return mem.text.at(addr); }
+    bool has_instr(uint32_t addr) const { return mem.text.contains(addr); }
+
+private:
+    using fault = const char*;  // nullptr on success, else the message
+
+    std::array<int32_t, NUM_REGISTERS> registers{};
+    uint32_t program_counter = 0;
+    std::set<uint32_t> breakpoints;
+    uint64_t instruction_limit = 0;
+
+    // Dense table of selected operations, rebuilt from mem.text by each run.
+    std::vector<exec_slot> table;
+    uint32_t table_base = 0;
+
+    void build_table();
+    const char* check_pc(bool has_instruction) const;
+    fault execute(const exec_slot& s);
+    fault execute_r_type(const exec_slot& s);
+    fault execute_i_type(const exec_slot& s);
+    fault execute_s_type(const exec_slot& s);
+    fault execute_b_type(const exec_slot& s);
+    fault execute_u_type(const exec_slot& s);
+    fault execute_j_type(const exec_slot& s);
+    fault load(const exec_slot& s, uint32_t address);
+    void write(uint32_t rd, int32_t value) {
+        registers[rd] = value;
+        registers[0] = 0;
+    }
+};
+
+std::expected<riscv_prog, std::string> load_riscv_prog(const std::string& fname);
