@@ -1,1 +1,397 @@
+#include "encode.h"
+#include "riscv_constants.h"
+#include "simulator.h"
+#include "test_support.h"
+
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <iomanip>
+#include <iostream>
+
+namespace {
+
+__extension__ typedef __int128 wide;
+__extension__ typedef unsigned __int128 uwide;
+
+constexpr uint32_t CODE = 0x10000000;
+constexpr uint32_t DATA = 0x20000000;
+
+// A machine with the words at `at`, the pc on the first.
+riscv_prog machine(std::initializer_list<uint32_t> words, uint32_t at = CODE) {
+    riscv_prog prog;
+    uint32_t address = at;
+    for (uint32_t w : words) {
+        prog.mem.text[address] = decode_instruction(w);
+        address += 4;
+    }
+    prog.set_pc(at);
+    return prog;
+}
+
+std::string error_of(const std::expected<uint32_t, std::string>& result) { return result ? "" : result.error(); }
+
+// Runs one R-type operation on a and b and returns rd, or the message.
+std::expected<int32_t, std::string> r_op(uint32_t f7, uint32_t f3, int32_t a, int32_t b) {
+    riscv_prog prog = machine({enc::r(f7, 2, 1, f3, 3)});
+    prog.set_register(1, a);
+    prog.set_register(2, b);
+    auto result = prog.step();
+    if (!result) return std::unexpected(result.error());
+    return prog.get_register(3);
+}
+
+TEST(Execute, RFormatArithmetic) {
+    struct row {
+        uint32_t f7, f3;
+        int32_t a, b, expected;
+    };
+    const row rows[] = {
+        {0x00, 0, INT32_MAX, 1, INT32_MIN},       // add wraps
+        {0x20, 0, INT32_MIN, 1, INT32_MAX},       // sub wraps
+        {0x00, 1, 1, 33, 2},                      // sll by 33 shifts by 1
+        {0x00, 2, -1, 0, 1},                      // slt signed
+        {0x00, 3, -1, 0, 0},                      // sltu unsigned
+        {0x00, 4, 0x0ff0, 0x00ff, 0x0f0f},        // xor
+        {0x00, 5, -8, 1, 0x7ffffffc},             // srl
+        {0x20, 5, -8, 1, -4},                     // sra
+        {0x00, 6, 0x0f00, 0x00f0, 0x0ff0},        // or
+        {0x00, 7, 0x0ff0, 0x00ff, 0x00f0},        // and
+    };
+    for (const row& r : rows) {
+        auto result = r_op(r.f7, r.f3, r.a, r.b);
+        ASSERT_TRUE(result) << result.error();
+        EXPECT_EQ(*result, r.expected) << "funct7 " << r.f7 << " funct3 " << r.f3;
+    }
+}
+
+// The M extension, checked against 64-bit products computed here.
+TEST(Execute, MultiplyHighHalvesAgainstWideProducts) {
+    const int32_t values[] = {0, 1, -1, 2, -2, INT32_MAX, INT32_MIN, 0x12345678, static_cast<int32_t>(0x9abcdef0), 0x40000000, 4, 12345, -98765};
+    for (int32_t a : values) {
+        for (int32_t b : values) {
+            const auto ua = static_cast<uint32_t>(a), ub = static_cast<uint32_t>(b);
+            const int64_t ss = int64_t{a} * int64_t{b};
+            const uint64_t uu = uint64_t{ua} * uint64_t{ub};
+            const wide su = static_cast<wide>(a) * static_cast<wide>(ub);
+            EXPECT_EQ(*r_op(1, 0, a, b), static_cast<int32_t>(static_cast<uint32_t>(uu)));
+            EXPECT_EQ(*r_op(1, 1, a, b), static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(ss) >> 32)));
+            EXPECT_EQ(*r_op(1, 2, a, b), static_cast<int32_t>(static_cast<uint32_t>(static_cast<uwide>(su) >> 32)));
+            EXPECT_EQ(*r_op(1, 3, a, b), static_cast<int32_t>(static_cast<uint32_t>(uu >> 32)));
+        }
+    }
+    EXPECT_EQ(*r_op(1, 1, -1, -1), 0);
+    EXPECT_EQ(*r_op(1, 1, 0x40000000, 4), 1);
+    EXPECT_EQ(static_cast<uint32_t>(*r_op(1, 3, -1, -1)), 0xfffffffeu);
+    EXPECT_EQ(*r_op(1, 2, -1, -1), -1);
+    EXPECT_EQ(static_cast<uint32_t>(*r_op(1, 0, 0x12345678, static_cast<int32_t>(0x9abcdef0))), 0x242d2080u);
+    EXPECT_EQ(static_cast<uint32_t>(*r_op(1, 1, 0x12345678, static_cast<int32_t>(0x9abcdef0))), 0xf8cc93d6u);
+    EXPECT_EQ(static_cast<uint32_t>(*r_op(1, 3, 0x12345678, static_cast<int32_t>(0x9abcdef0))), 0x0b00ea4eu);
+    EXPECT_EQ(static_cast<uint32_t>(*r_op(1, 2, 0x12345678, static_cast<int32_t>(0x9abcdef0))), 0x0b00ea4eu);
+}
+
+TEST(Execute, DivisionAndRemainder) {
+    EXPECT_EQ(*r_op(1, 4, -7, 2), -3);
+    EXPECT_EQ(*r_op(1, 6, -7, 2), -1);
+    EXPECT_EQ(*r_op(1, 4, INT32_MIN, -1), INT32_MIN);
+    EXPECT_EQ(*r_op(1, 6, INT32_MIN, -1), 0);
+    EXPECT_EQ(*r_op(1, 5, -1, 2), 0x7fffffff);
+    EXPECT_EQ(*r_op(1, 7, -1, 16), 15);
+    EXPECT_EQ(r_op(1, 4, 5, 0).error(), "Divide by Zero");
+    EXPECT_EQ(r_op(1, 5, 5, 0).error(), "Divide Unsigned by Zero");
+    EXPECT_EQ(r_op(1, 6, 5, 0).error(), "Modulo by Zero");
+    EXPECT_EQ(r_op(1, 7, 5, 0).error(), "Modulo Unsigned by Zero");
+
+    // The failed step changes nothing and is not counted; repeating it repeats the error.
+    riscv_prog prog = machine({enc::r(1, 2, 1, 5, 3)});
+    prog.set_register(1, 9);
+    prog.set_register(3, 77);
+    EXPECT_EQ(error_of(prog.step()), "Divide Unsigned by Zero");
+    EXPECT_EQ(error_of(prog.step()), "Divide Unsigned by Zero");
+    EXPECT_EQ(prog.get_pc(), CODE);
+    EXPECT_EQ(prog.get_register(3), 77);
+    EXPECT_EQ(prog.instructions_run, 0u);
+}
+
+TEST(Execute, IllegalMnemonicsAndTheNextWordCheck) {
+    EXPECT_EQ(r_op(0x20, 1, 1, 1).error(), "ILLEGAL R TYPE INSTRUCTION");
+    EXPECT_EQ(r_op(0x02, 0, 1, 1).error(), "ILLEGAL R TYPE INSTRUCTION");
+    testing::internal::CaptureStderr();
+    riscv_prog unknown = machine({0x00000073});  // unidentified opcode: an R_TYPE record
+    testing::internal::GetCapturedStderr();
+    std::cerr << std::dec << std::setfill(' ');
+    EXPECT_EQ(error_of(unknown.step()), "ILLEGAL R TYPE INSTRUCTION");
+    EXPECT_EQ(error_of(machine({0x00003003}).step()), "ILLEGAL I TYPE INSTRUCTION");
+    EXPECT_EQ(error_of(machine({enc::s(0, 1, 0, 3)}).step()), "ILLEGAL S TYPE INSTRUCTION");
+    EXPECT_EQ(error_of(machine({enc::b(4, 0, 0, 2)}).step()), "ILLEGAL B TYPE INSTRUCTION");
+
+    // At the segment's last word the next-word check comes first, whatever the mnemonic.
+    for (uint32_t w : {enc::r(0x02, 0, 0, 0, 1), enc::add(1, 0, 0), enc::addi(1, 0, 1), enc::sw(0, 0, 0), enc::lui(1, 1)}) {
+        riscv_prog prog = machine({w}, 0x1ffffffc);
+        EXPECT_EQ(error_of(prog.step()), "Program counter would be set to be out of bounds") << std::hex << w;
+    }
+    riscv_prog before_last = machine({enc::addi(1, 0, 1)}, 0x1ffffff8);
+    EXPECT_TRUE(before_last.step());
+}
+
+TEST(Execute, IFormatImmediates) {
+    riscv_prog prog = machine({enc::addi(0, 0, 5), enc::i(-1, 1, 3, 2), enc::i(-1, 3, 3, 4), enc::i(3, 5, 1, 6),
+                               enc::i(0x401, 5, 5, 7), enc::i(1, 5, 5, 8), enc::i(-1, 5, 4, 9), enc::i(-2048, 5, 2, 10)});
+    prog.set_register(1, 5);
+    prog.set_register(3, static_cast<int32_t>(0xffffff00));
+    prog.set_register(5, -8);
+    for (int n = 0; n < 8; ++n) ASSERT_TRUE(prog.step());
+    EXPECT_EQ(prog.get_register(0), 0);
+    EXPECT_EQ(prog.get_register(2), 1);   // sltiu 5 < 4095
+    EXPECT_EQ(prog.get_register(4), 0);   // sltiu 0xffffff00 < 4095 fails
+    EXPECT_EQ(prog.get_register(6), -64); // slli by 3
+    EXPECT_EQ(prog.get_register(7), -4);  // srai by 1
+    EXPECT_EQ(prog.get_register(8), 0x7ffffffc);  // srli by 1
+    EXPECT_EQ(prog.get_register(9), 7);   // xori -1
+    EXPECT_EQ(prog.get_register(10), 0);  // slti -8 < -2048 is false
+    EXPECT_EQ(prog.get_pc(), CODE + 32);
+    EXPECT_EQ(prog.instructions_run, 8u);
+}
+
+TEST(Execute, LittleEndianLoadsAndStores) {
+    riscv_prog prog = machine({enc::sw(2, 1, 0), enc::i(0, 1, 4, 3, 0x03), enc::i(2, 1, 1, 4, 0x03),
+                               enc::i(3, 1, 0, 5, 0x03), enc::lw(6, 1, 1), enc::i(3, 1, 5, 7, 0x03),
+                               enc::s(6, 2, 1, 1), enc::s(9, 2, 1, 0)});
+    prog.set_register(1, static_cast<int32_t>(DATA));
+    prog.set_register(2, static_cast<int32_t>(0x11223344));
+    for (int n = 0; n < 8; ++n) ASSERT_TRUE(prog.step()) << n;
+    EXPECT_EQ(prog.mem.data[0], 0x44);
+    EXPECT_EQ(prog.mem.data[3], 0x11);
+    EXPECT_EQ(prog.get_register(3), 0x44);
+    EXPECT_EQ(prog.get_register(4), 0x1122);
+    EXPECT_EQ(prog.get_register(5), 0x11);
+    EXPECT_EQ(prog.get_register(6), 0x00112233);
+    EXPECT_EQ(prog.get_register(7), 0x0011);  // lhu at 3: 0x11 then 0x00
+    EXPECT_EQ(prog.mem.data[6], 0x44);  // sh
+    EXPECT_EQ(prog.mem.data[7], 0x33);
+    EXPECT_EQ(prog.mem.data[9], 0x44);  // sb
+    EXPECT_EQ(prog.addresses_written, (std::set<uint32_t>{DATA, DATA + 1, DATA + 2, DATA + 3, DATA + 6, DATA + 7, DATA + 9}));
+    EXPECT_EQ(prog.addresses_read, (std::set<uint32_t>{DATA, DATA + 1, DATA + 2, DATA + 3, DATA + 4}));
+
+    riscv_prog signs = machine({enc::i(0, 1, 0, 3, 0x03), enc::i(0, 1, 1, 4, 0x03)});
+    signs.mem.data[0] = 0x80;
+    signs.mem.data[1] = 0xff;
+    signs.set_register(1, static_cast<int32_t>(DATA));
+    ASSERT_TRUE(signs.step());
+    ASSERT_TRUE(signs.step());
+    EXPECT_EQ(signs.get_register(3), -128);
+    EXPECT_EQ(signs.get_register(4), -128);  // 0xff80
+}
+
+TEST(Execute, DataSegmentEdges) {
+    struct row {
+        uint32_t word;
+        uint32_t address;
+        bool ok;
+    };
+    const row stores[] = {{enc::s(0, 2, 1, 0), 0x2fffffff, true}, {enc::s(0, 2, 1, 1), 0x2ffffffe, true},
+                          {enc::sw(2, 1, 0), 0x2ffffffc, true},   {enc::s(0, 2, 1, 0), 0x30000000, false},
+                          {enc::s(0, 2, 1, 1), 0x2fffffff, false}, {enc::sw(2, 1, 0), 0x2ffffffd, false},
+                          {enc::sw(2, 1, 0), 0x1ffffffc, false}};
+    for (const row& r : stores) {
+        riscv_prog prog = machine({r.word});
+        prog.set_register(1, static_cast<int32_t>(r.address));
+        prog.set_register(2, -1);
+        auto result = prog.step();
+        EXPECT_EQ(result.has_value(), r.ok) << std::hex << r.address;
+        if (!r.ok) {
+            EXPECT_EQ(result.error(), "Tries to store bytes to non-data memory");
+            EXPECT_TRUE(prog.addresses_written.empty());
+            EXPECT_EQ(prog.get_pc(), CODE);
+        }
+    }
+    // lw records before it checks; lb checks first.
+    riscv_prog lw = machine({enc::lw(3, 1, 0)});
+    lw.set_register(1, 0x2ffffffd);
+    EXPECT_EQ(error_of(lw.step()), "Tries to load bytes from non-data memory");
+    EXPECT_EQ(lw.addresses_read, (std::set<uint32_t>{0x2ffffffd, 0x2ffffffe, 0x2fffffff, 0x30000000}));
+    riscv_prog lb = machine({enc::i(0, 1, 0, 3, 0x03)});
+    lb.set_register(1, 0x1fffffff);
+    EXPECT_EQ(error_of(lb.step()), "Tries to load bytes from non-data memory");
+    EXPECT_TRUE(lb.addresses_read.empty());
+    riscv_prog lhu = machine({enc::i(0, 1, 5, 3, 0x03)});
+    lhu.set_register(1, -1);  // the recorded addresses wrap around
+    EXPECT_EQ(error_of(lhu.step()), "Tries to load bytes from non-data memory");
+    EXPECT_EQ(lhu.addresses_read, (std::set<uint32_t>{0, 0xffffffff}));
+    riscv_prog last = machine({enc::i(0, 1, 4, 3, 0x03), enc::i(-1, 1, 1, 4, 0x03)});
+    last.set_register(1, 0x2fffffff);
+    EXPECT_TRUE(last.step());
+    EXPECT_TRUE(last.step());
+}
+
+TEST(Execute, BranchesDoubleTheirImmediate) {
+    riscv_prog taken = machine({enc::beq(1, 2, 4)});
+    ASSERT_TRUE(taken.step());
+    EXPECT_EQ(taken.get_pc(), CODE + 8);
+    riscv_prog back = machine({enc::NOP, enc::NOP, enc::bne(1, 0, -4)});
+    back.set_register(1, 1);
+    back.set_pc(CODE + 8);
+    ASSERT_TRUE(back.step());
+    EXPECT_EQ(back.get_pc(), CODE);
+    riscv_prog not_taken = machine({enc::bne(1, 2, 4)});
+    ASSERT_TRUE(not_taken.step());
+    EXPECT_EQ(not_taken.get_pc(), CODE + 4);
+    // blt, bge, bltu, bgeu on -1 and 1.
+    const std::pair<uint32_t, uint32_t> conditions[] = {{4, CODE + 8}, {5, CODE + 4}, {6, CODE + 4}, {7, CODE + 8}};
+    for (const auto& [f3, target] : conditions) {
+        riscv_prog prog = machine({enc::b(4, 2, 1, f3)});
+        prog.set_register(1, -1);
+        prog.set_register(2, 1);
+        ASSERT_TRUE(prog.step());
+        EXPECT_EQ(prog.get_pc(), target) << f3;
+    }
+    riscv_prog end = machine({enc::bne(1, 1, 4)}, 0x1ffffff8);  // not taken, but pc + 4 is the last word
+    EXPECT_EQ(error_of(end.step()), "Would Branch to a non code segment");
+    riscv_prog below = machine({enc::beq(0, 0, -2)});
+    EXPECT_EQ(error_of(below.step()), "Would Branch to a non code segment");
+    EXPECT_EQ(below.get_pc(), CODE);
+}
+
+TEST(Execute, JumpsAndUpperImmediates) {
+    riscv_prog prog = machine({enc::jal(0, 4), enc::NOP, enc::jal(1, -2)});
+    ASSERT_TRUE(prog.step());
+    EXPECT_EQ(prog.get_pc(), CODE + 8);
+    EXPECT_EQ(prog.get_register(0), 0);
+    ASSERT_TRUE(prog.step());
+    EXPECT_EQ(prog.get_pc(), CODE + 4);
+    EXPECT_EQ(prog.get_register(1), static_cast<int32_t>(CODE + 12));
+
+    riscv_prog jalr = machine({enc::jalr(1, 1, 5)});
+    jalr.set_register(1, static_cast<int32_t>(CODE + 16));
+    ASSERT_TRUE(jalr.step());
+    EXPECT_EQ(jalr.get_pc(), CODE + 20);  // 0x10000015 with bit 0 cleared
+    EXPECT_EQ(jalr.get_register(1), static_cast<int32_t>(CODE + 4));
+    riscv_prog odd = machine({enc::jalr(0, 1, 2)});
+    odd.set_register(1, static_cast<int32_t>(CODE));
+    ASSERT_TRUE(odd.step());
+    EXPECT_EQ(error_of(odd.step()), "Program counter is not aligned!");
+    riscv_prog out = machine({enc::jalr(1, 0, 0)});
+    EXPECT_EQ(error_of(out.step()), "Program Counter will be set to not pointing to program data after JALR!");
+    EXPECT_EQ(out.get_register(1), 0);
+    riscv_prog far = machine({enc::jal(1, -2)});
+    EXPECT_EQ(error_of(far.step()), "Program Counter will be set to not pointing to program data after JAL!");
+    riscv_prog last = machine({enc::jal(0, 0)}, 0x1ffffffc);  // jal may sit on the last word
+    EXPECT_TRUE(last.step());
+
+    riscv_prog upper = machine({enc::lui(1, 0x12345), enc::NOP, enc::NOP, enc::NOP, enc::auipc(2, 1)});
+    ASSERT_TRUE(upper.step());
+    upper.set_pc(CODE + 16);
+    ASSERT_TRUE(upper.step());
+    EXPECT_EQ(upper.get_register(1), 0x12345000);
+    EXPECT_EQ(static_cast<uint32_t>(upper.get_register(2)), 0x10001010u);
+}
+
+TEST(RunControl, StepChecksThePcInOrder) {
+    riscv_prog fresh = machine({enc::NOP});
+    fresh.set_pc(0);
+    EXPECT_EQ(error_of(fresh.step()), "Program counter no longer pointing to a legal instruction");
+    EXPECT_EQ(error_of(fresh.run()), "Program counter no longer pointing to a legal instruction");
+    fresh.set_pc(CODE + 2);
+    EXPECT_EQ(error_of(fresh.step()), "Program counter is not aligned!");
+    fresh.set_pc(CODE);
+    EXPECT_EQ(fresh.step().value(), CODE + 4);
+    riscv_prog outside = machine({enc::NOP}, 0x20000000);  // a word loaded outside the code segment
+    EXPECT_EQ(error_of(outside.step()), "Program counter is not pointing to program data!");
+    EXPECT_EQ(error_of(outside.run()), "Program counter is not pointing to program data!");
+}
+
+TEST(RunControl, Registers) {
+    riscv_prog prog;
+    prog.set_register(0, 5);
+    prog.set_register(31, -1);
+    EXPECT_EQ(prog.get_register(0), 0);
+    EXPECT_EQ(prog.get_register(31), -1);
+    EXPECT_THROW(prog.set_register(32, 1), std::out_of_range);
+    EXPECT_THROW((void)prog.get_register(32), std::out_of_range);
+}
+
+TEST(RunControl, LimitAndBreakpoints) {
+    riscv_prog prog = machine({enc::NOP, enc::NOP, enc::NOP, enc::NOP, enc::NOP});
+    prog.set_instr_limit(3);
+    EXPECT_EQ(prog.run().value(), CODE + 12);
+    EXPECT_EQ(prog.instructions_run, 3u);
+    EXPECT_EQ(error_of(prog.run()), "Hit the instruction limit");
+    EXPECT_EQ(prog.step().value(), CODE + 16);
+    EXPECT_EQ(prog.instructions_run, 4u);
+    prog.set_instr_limit(0);
+    EXPECT_EQ(error_of(prog.run()), "Program counter no longer pointing to a legal instruction");  // past the last word
+}
+
+TEST(RunControl, RunStopsOnBreakpointsBeforeExecuting) {
+    riscv_prog prog = machine({enc::addi(1, 1, 1), enc::addi(1, 1, 1), enc::jal(0, -2)});
+    prog.register_break_point(CODE + 4);
+    prog.register_break_point(CODE + 4);
+    EXPECT_EQ(prog.run().value(), CODE + 4);
+    EXPECT_EQ(prog.run().value(), CODE + 4);  // already on it: nothing runs
+    EXPECT_EQ(prog.instructions_run, 1u);
+    ASSERT_TRUE(prog.step());
+    prog.register_break_point(0x12345);  // anywhere, even where no instruction is
+    EXPECT_EQ(prog.run().value(), CODE + 4);
+    EXPECT_EQ(prog.get_register(1), 2);
+    prog.unregister_break_point(CODE + 4);
+    prog.set_instr_limit(100);
+    EXPECT_EQ(prog.run().value(), CODE + 8);  // the limit ends the loop
+    EXPECT_EQ(prog.instructions_run, 100u);
+}
+
+TEST(RunControl, RunAndStepAgreeOnEveryFailure) {
+    riscv_prog prog = machine({enc::addi(1, 0, 7), enc::r(1, 0, 1, 4, 2)});
+    EXPECT_EQ(error_of(prog.run()), "Divide by Zero");
+    EXPECT_EQ(prog.get_pc(), CODE + 4);
+    EXPECT_EQ(prog.instructions_run, 1u);
+}
+
+TEST(RunControl, SetMemoryBounds) {
+    riscv_prog prog;
+    const uint8_t two[] = {1, 2};
+    EXPECT_TRUE(prog.set_memory(0x2ffffffe, two));
+    EXPECT_EQ(prog.mem.data[SEGMENT_SIZE - 1], 2);
+    EXPECT_FALSE(prog.set_memory(0x2fffffff, two));
+    EXPECT_FALSE(prog.set_memory(0x1fffffff, std::span(two, 1)));
+    EXPECT_TRUE(prog.set_memory(0x20000000, {}));
+    EXPECT_TRUE(prog.addresses_written.empty());
+}
+
+TEST(RunControl, MovesKeepTheMachine) {
+    riscv_prog prog = machine({enc::NOP});
+    prog.set_register(5, 9);
+    prog.register_break_point(CODE);
+    riscv_prog moved = std::move(prog);
+    riscv_prog& alias = moved;
+    moved = std::move(alias);  // a self-move changes nothing
+    EXPECT_EQ(moved.get_register(5), 9);
+    EXPECT_EQ(moved.run().value(), CODE);
+    EXPECT_TRUE(moved.has_instr(CODE));
+    EXPECT_EQ(moved.resolve_label("x"), std::nullopt);
+}
+
+TEST(RunControl, LoadedProgramLoopsCallsAndStops) {
+    // main: x1 = 0; x2 = 5; loop: jal x3, inc; bne x1, x2, loop; done: jal x0, done
+    // inc: addi x1, x1, 1; jalr x0, 0(x3)
+    test::scratch_dir dir;
+    test::obj_builder()
+        .magic()
+        .code(CODE, {enc::addi(1, 0, 0), enc::addi(2, 0, 5), enc::jal(3, 6), enc::bne(1, 2, -2), enc::jal(0, 0),
+                     enc::addi(1, 1, 1), enc::jalr(0, 3, 0)})
+        .symbol(0, "")
+        .symbol(CODE, "main")
+        .symbol(CODE + 16, "done")
+        .write(dir / "loop.o");
+    auto loaded = load_riscv_prog((dir / "loop.o").string());
+    ASSERT_TRUE(loaded) << loaded.error();
+    riscv_prog prog = std::move(*loaded);
+    EXPECT_EQ(prog.get_pc(), 0u);
+    prog.set_instr_limit(ONE_MILLION);
+    prog.set_pc(*prog.resolve_label("main"));
+    prog.register_break_point(*prog.resolve_label("done"));
+    EXPECT_EQ(prog.run().value(), CODE + 16);
+    EXPECT_EQ(prog.get_register(1), 5);
+    EXPECT_EQ(prog.instructions_run, 2u + 5 * 4);
+}
+
+}  // namespace

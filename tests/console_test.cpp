@@ -1,0 +1,230 @@
+// End to end: the built tamsel on obj files written here, its standard input
+// fed, both output streams, the status and the output files compared exactly.
+#include "encode.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using test::run_result;
+
+constexpr uint32_t CODE = 0x10000000;
+
+struct Console : ::testing::Test {
+    test::scratch_dir dir;
+
+    void SetUp() override {
+        test::obj_builder()
+            .magic()
+            .code(CODE, {enc::addi(1, 0, 1), enc::addi(2, 0, -1), enc::lui(5, 0x20000), enc::lw(6, 5, 0),
+                         enc::sw(1, 5, 4), enc::jal(0, 0), enc::r(1, 0, 1, 4, 7)})
+            .data(0x20000000, {0x2a, 0, 0, 0, 0xff, 0xee})
+            .symbol(0, "")
+            .symbol(CODE, "main")
+            .symbol(CODE + 20, "done")
+            .symbol(CODE + 24, "divide")
+            .symbol(CODE + 8, "10")
+            .symbol(0x20000000, "buf")
+            .write(dir / "prog.o");
+    }
+
+    run_result tamsel(const std::string& input) { return test::run_program({TAMSEL_PATH, "prog.o"}, input, dir.path); }
+
+    // Standard output of a session whose commands print nothing: one prompt per line read.
+    static std::string prompts(int lines) {
+        std::string out;
+        for (int n = 0; n < lines; ++n) out += ">> ";
+        return out;
+    }
+};
+
+TEST_F(Console, CommandLineAndLoadErrors) {
+    for (const auto& argv : {std::vector<std::string>{TAMSEL_PATH}, {TAMSEL_PATH, "a", "b"}}) {
+        const run_result r = test::run_program(argv, "", dir.path);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "Usage: ./tamsel <obj file>\n");
+    }
+    test::write_file(dir / "bad.o", "nope");
+    run_result r = test::run_program({TAMSEL_PATH, "bad.o"}, "help\n", dir.path);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "MAGIC WORD IS INCORRECT\n");
+    test::obj_builder().magic().u16(0xdada).u32(0x20000000).u32(10).u8(1).write(dir / "short.o");
+    r = test::run_program({TAMSEL_PATH, "short.o"}, "", dir.path);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "FUCK ME IN THE ASS: ASK DORVIK TO INVESTIGATE\n");
+    r = test::run_program({TAMSEL_PATH, "missing.o"}, "", dir.path);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "cannot open obj file 'missing.o': No such file or directory\n");
+}
+
+TEST_F(Console, PromptsEndOfInputAndRepetition) {
+    run_result r = tamsel("");
+    EXPECT_EQ(r.out, ">> ");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, 0);
+    // An empty line repeats the previous one; before any command it does nothing.
+    r = tamsel("\npc main\nstep\n\n\n\ninfo steps");  // the last line has no line feed
+    EXPECT_EQ(r.out, prompts(7) + "Instructions Executed: 4\n" + ">> ");
+    EXPECT_EQ(r.err, "");
+    r = tamsel("   \n\nexit\nhelp\n");  // blanks only: unrecognized, and repeated
+    EXPECT_EQ(r.out, prompts(3));
+    EXPECT_EQ(r.err, "unrecognized command!\nType: \"help\" to see a list of commands\n"
+                         "unrecognized command!\nType: \"help\" to see a list of commands\n");
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST_F(Console, PcRunStepAndTheirMessages) {
+    run_result r = tamsel("step\nrun\npc\npc nowhere\npc 10000000\npc main\nstep 5\nbreak done\nrun\nrun\ninfo steps\n");
+    EXPECT_EQ(r.err,
+              "Program counter no longer pointing to a legal instruction\n"
+              "Program counter no longer pointing to a legal instruction\n"
+              "Expected: pc <label>\n"
+              "Error: Unable to resolve label: \"nowhere\"\n"
+              "Error: Unable to resolve label: \"10000000\"\n");
+    EXPECT_EQ(r.out, prompts(11) + "Instructions Executed: 5\n>> ");
+    r = tamsel("pc divide\nstep\nstep\ninfo steps\n");
+    EXPECT_EQ(r.err, "Divide by Zero\nDivide by Zero\n");
+    EXPECT_EQ(r.out, prompts(4) + "Instructions Executed: 0\n>> ");
+    // The instruction limit: a run into the endless loop stops at a million, the next reports it.
+    r = tamsel("pc done\nrun\ninfo steps\nrun\nstep\ninfo steps\n");
+    EXPECT_EQ(r.err, "Hit the instruction limit\n");
+    EXPECT_EQ(r.out, prompts(3) + "Instructions Executed: 1000000\n" + prompts(3) + "Instructions Executed: 1000001\n>> ");
+}
+
+TEST_F(Console, InfoRegistersAndLabels) {
+    const run_result r = tamsel("set x5 -1\nset x6 129\nset x7 -128\nset x8 128\nset x9 -129\nset pc main\ninfo registers now\ninfo labels\ninfo\ninfo foo\ninfo steps\n");
+    std::string registers = "PC: 0x10000000\n";
+    for (int n = 0; n < 32; ++n) {
+        const char* values[] = {"0", "0", "0", "0", "0", "-1", "0x00000081", "-128", "128", "0xffffff7f"};
+        registers += "x" + std::to_string(n) + ": " + (n < 10 ? values[n] : "0") + "\n";
+    }
+    const std::string labels =
+        ": 00000000\nmain: 10000000\n10: 10000008\ndone: 10000014\ndivide: 10000018\nbuf: 20000000\n";
+    EXPECT_EQ(r.out, prompts(7) + registers + ">> " + labels + ">> " + registers + prompts(2) +
+                         "Instructions Executed: 0\n>> ");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(Console, SetParsesValuesThenTargets) {
+    const run_result r = tamsel(
+        "set x1 10\nset x2 0x10\nset x3 ff\nset x4 zz\nset x05 buf\nset x0 5\nset X5 1\nset sp 1\nset x100 1\n"
+        "set x32 1\nset x99 1\nset foo zz\nset\nset x1\nset pc 10000000\ninfo registers\n");
+    EXPECT_EQ(r.err,
+              "Unparseable value\n"
+              "unrecognized target\nunrecognized target\nunrecognized target\nunrecognized target\nunrecognized target\n"
+              "Unparseable value\n"
+              "expected: set <target> <value>\nexpected: set <target> <value>\n");
+    std::string expected = ">> >> >> fuck\n>> fuck\nfuck\n>> >> >> >> >> >> >> >> fuck\nfuck\n>> >> >> >> ";
+    // "10" is a label, and labels come before numbers.
+    expected += "PC: 0x00989680\nx0: 0\nx1: 0x10000008\nx2: 16\nx3: 0x000000ff\nx4: 0\nx5: 0x20000000\n";
+    for (int n = 6; n < 32; ++n) expected += "x" + std::to_string(n) + ": 0\n";
+    EXPECT_EQ(r.out, expected + ">> ");
+}
+
+TEST_F(Console, BreakAndDel) {
+    const run_result r = tamsel(
+        "break\ndel\nbreak zz\nbreak 10\npc main\nrun\ninfo steps\ndel 10\nbreak 0x10000014\nrun\ninfo steps\ndel nothing_here\n");
+    EXPECT_EQ(r.err,
+              "expected: break <label or address in hex>\nexpected: del <label or address in hex>\n"
+              "Unparseable hexadecimal value for address\nUnparseable hexadecimal value for address\n");
+    EXPECT_EQ(r.out, ">> >> >> fuck\n>> >> >> >> Instructions Executed: 2\n>> >> >> >> Instructions Executed: 5\n>> fuck\n>> ");
+}
+
+TEST_F(Console, ListAroundThePc) {
+    const std::string code =
+        "0x10000008:\tlui\tx5, 131072\n0x1000000c:\tlw\tx6, 0(x5)\n0x10000010:\tsw\tx1, 4(x5)\n"
+        "0x10000014:\tjal\tx0, 0\n0x10000018:\tdiv\tx7, x1, x0\n";
+    const run_result r = tamsel("list\npc main\nlist\nset pc 0x1000001c\nlist\nset pc 0x10000002\nlist\n");
+    EXPECT_EQ(r.out, ">> pc not set to program memory\n" + prompts(7));
+    EXPECT_EQ(r.err, "0x10000000:\taddi\tx1, x0, 1\t<-------\n0x10000004:\taddi\tx2, x0, -1\n" + code +
+                         code + "0x1000001c:\t<no instruction here>\t<-------\n" +
+                         "0x10000000:\taddi\tx1, x0, 1\n0x10000004:\taddi\tx2, x0, -1\n" + code);
+}
+
+TEST_F(Console, DumpWritesDataBytes) {
+    const run_result r = tamsel(
+        "dump out.txt buf 6\ndump ten.txt buf 10\ndump zero.txt buf 0\ndump neg.txt main -1\ndump bad.txt buf zz\n"
+        "dump code.txt main 4\ndump end.txt 2ffffffe 4\ndump x.txt nowhere 4\ndump\ndump a.txt buf\n");
+    EXPECT_EQ(test::read_file(dir / "out.txt"), "2a\n00\n00\n00\nff\nee\n");
+    EXPECT_EQ(test::read_file(dir / "ten.txt"), "2a\n00\n00\n00\nff\nee\n00\n00\n00\n00\n00\n00\n00\n00\n00\n00\n");
+    EXPECT_TRUE(std::filesystem::exists(dir / "zero.txt"));
+    EXPECT_EQ(test::read_file(dir / "zero.txt"), "");
+    EXPECT_EQ(test::read_file(dir / "neg.txt"), "");
+    for (const char* absent : {"bad.txt", "code.txt", "end.txt", "x.txt", "a.txt"})
+        EXPECT_FALSE(std::filesystem::exists(dir / absent)) << absent;
+    EXPECT_EQ(r.err,
+              "Unparseable hexadecimal value for len\n"
+              "dump not written: bytes 0x10000000 to 0x10000003 are not all inside the data segment\n"
+              "dump not written: bytes 0x2ffffffe to 0x30000001 are not all inside the data segment\n"
+              "Unparseable hexadecimal value for address\n"
+              "expected: dump <fname> <label|address> <len>\nexpected: dump <fname> <label|address> <len>\n");
+    EXPECT_EQ(r.out, prompts(5) + "fuck\nfuck\n" + prompts(3) + "fuck\n" + prompts(3));
+}
+
+TEST_F(Console, ReadAndWrittenFiles) {
+    const run_result r = tamsel("info written\npc main\nbreak done\nrun\ninfo written\ninfo read\n");
+    EXPECT_EQ(r.out, prompts(7));
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(test::read_file(dir / "written.txt"), "20000004\n20000005\n20000006\n20000007\n");
+    EXPECT_EQ(test::read_file(dir / "read.txt"), "20000000\n20000001\n20000002\n20000003\n");
+}
+
+TEST_F(Console, ScriptsNestOnTheSameMachine) {
+    test::write_file(dir / "s.txt", "pc main\nstep\n\ninfo steps\nexit\nstep\n");
+    test::write_file(dir / "crlf.txt", "pc main\r\nstep\r\n\r\ninfo steps\r\n");
+    test::write_file(dir / "outer.txt", "script s.txt\nstep\ninfo steps");
+    run_result r = tamsel("script s.txt\ninfo steps\nscript\nscript nofile.txt\n");
+    EXPECT_EQ(r.out, ">> Instructions Executed: 2\n>> Instructions Executed: 2\n" + prompts(3));
+    EXPECT_EQ(r.err, "expected: script <file name>\n");
+    r = tamsel("script crlf.txt\nscript outer.txt\n");
+    // The count runs on across scripts: 1 from crlf.txt, then 2 more in s.txt and 1 in outer.txt.
+    EXPECT_EQ(r.out, ">> Instructions Executed: 1\n>> Instructions Executed: 3\nInstructions Executed: 4\n>> ");
+    EXPECT_EQ(r.err, "unrecognized command!\nType: \"help\" to see a list of commands\n");
+}
+
+TEST_F(Console, AScriptThatRunsItselfStopsAtTheDepthBound) {
+    test::write_file(dir / "self.txt", "step\nscript self.txt\n");
+    const run_result r = tamsel("pc main\nset pc done\nscript self.txt\ninfo steps\n");
+    EXPECT_EQ(r.err, "script not run, scripts are nested more than 64 deep: self.txt\n");
+    EXPECT_EQ(r.out, prompts(4) + "Instructions Executed: 64\n>> ");
+}
+
+TEST_F(Console, HelpExitAndUnknownCommands) {
+    run_result r = tamsel("help\nfoo\nHELP\nquit\nhelp\n");
+    EXPECT_EQ(r.out,
+              ">> set <register> <value>\t- sets the specified register (including pc) to the specified value. The value can be hexadecimal, decimal or a label\n"
+              "pc <label>\t\t- sets the pc to the specified label\n"
+              "run\t\t\t- runs until we hit a break point\n"
+              "list\t\t\t- displays the instructions surronding the current pc\n"
+              "info <labels|registers>\t- gets information on either what the values of labels are or the value of registers. Register values are in decimal if -128 <= value <= 128, hex otherwise. \n"
+              "break <label|address>\t- sets a break point at the specified label or address\n"
+              "del   <label|address>\t- sets a break point at the specified label or address\n"
+              "script <script_name>\t- runs the specified script which is just a squence of commands\n"
+              "exit/quit/q\t\t- exits the program\n"
+              "help\t\t\t- prints this help command\n"
+              ">> >> >> ");
+    EXPECT_EQ(r.err, "unrecognized command!\nType: \"help\" to see a list of commands\n"
+                     "unrecognized command!\nType: \"help\" to see a list of commands\n");
+    EXPECT_EQ(r.status, 0);
+    for (const char* exit_word : {"exit", "q"}) {
+        r = tamsel(std::string(exit_word) + "\nhelp\n");
+        EXPECT_EQ(r.out, ">> ");
+        EXPECT_EQ(r.status, 0);
+    }
+}
+
+TEST_F(Console, GarbageNeverEndsTheConsole) {
+    std::string garbage;
+    for (int n = 0; n < 4096; ++n) garbage += static_cast<char>((n * 7919) % 256);
+    const std::string input = garbage + "\nset x31 1\nset x99 0x\ndump d.txt 0 7fffffff\n" + std::string(100000, 'a') +
+                              "\nlist\nbreak -1\ndel ffffffffffffffffffff\nset pc -4\nlist\nstep\nrun\ninfo steps\n";
+    const run_result r = tamsel(input);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.ends_with("Instructions Executed: 0\n>> ")) << r.out.substr(r.out.size() > 200 ? r.out.size() - 200 : 0);
+}
+
+}  // namespace
