@@ -1,9 +1,12 @@
 #include "link.h"
 
+#include "fcloser.h"
 #include "relocate.h"
 #include "riscv_constants.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 #include <sstream>
 #include <string_view>
@@ -161,4 +164,15 @@ result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings)
         out.insert(out.end(), sym.name.begin(), sym.name.end());
     }
     return out;
+}
+
+std::optional<std::string> write_obj_file(const std::string& path, const std::vector<uint8_t>& image) {
+    file_ptr out_obj(std::fopen(path.c_str(), "w"));
+    if (!out_obj) return "cannot open obj file '" + path + "' for writing: " + std::strerror(errno);
+    const bool written = std::fwrite(image.data(), 1, image.size(), out_obj.get()) == image.size();
+    const int write_errno = errno;
+    const bool closed = std::fclose(out_obj.release()) == 0;
+    if (!written || !closed)
+        return "cannot write obj file '" + path + "': " + std::strerror(written ? errno : write_errno);
+    return std::nullopt;
 }

@@ -1,14 +1,11 @@
 // orrik: assembles one .s file with clang-15, places its code at 0x10000000 and
 // its data at 0x20000000, patches the relocations of the code and writes the
 // obj file over the assembler's object.
-#include "fcloser.h"
 #include "link.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -43,17 +40,6 @@ std::optional<std::string> assemble(const std::string& fname, const std::string&
     return std::nullopt;
 }
 
-std::optional<std::string> write_file(const std::string& obj_name, const std::vector<uint8_t>& image) {
-    file_ptr out_obj(std::fopen(obj_name.c_str(), "w"));
-    if (!out_obj) return "cannot open obj file '" + obj_name + "' for writing: " + std::strerror(errno);
-    const bool written = std::fwrite(image.data(), 1, image.size(), out_obj.get()) == image.size();
-    const int write_errno = errno;
-    const bool closed = std::fclose(out_obj.release()) == 0;
-    if (!written || !closed)
-        return "cannot write obj file '" + obj_name + "': " + std::strerror(written ? errno : write_errno);
-    return std::nullopt;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -85,7 +71,7 @@ int main(int argc, char** argv) {
         std::cerr << image.error() << std::endl;
         return 1;
     }
-    if (auto error = write_file(obj_name, *image)) {
+    if (auto error = write_obj_file(obj_name, *image)) {
         std::cerr << *error << std::endl;
         return 1;
     }

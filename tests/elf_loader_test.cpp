@@ -1,0 +1,166 @@
+// The object reader, on objects that clang-15 assembles here and on copies of
+// them broken by hand.
+#include "elf_loader.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <iomanip>
+#include <iostream>
+
+namespace {
+
+struct ElfLoader : ::testing::Test {
+    test::scratch_dir dir;
+
+    void SetUp() override {
+        if (std::string(CLANG15_PATH).empty()) GTEST_SKIP() << "clang-15 is not installed";
+    }
+
+    // Assembles `source` and returns the object's bytes.
+    std::vector<uint8_t> assemble(const std::string& source) {
+        test::write_file(dir / "a.s", source);
+        const auto r = test::run_program({CLANG15_PATH, "--target=riscv32", "-march=rv32im", "-nostdlib", "-c", "a.s"}, "",
+                                         dir.path);
+        EXPECT_EQ(r.status, 0) << r.err;
+        const std::string bytes = test::read_file(dir / "a.o");
+        return {bytes.begin(), bytes.end()};
+    }
+
+    std::expected<riscv_elf, std::string> load(const std::vector<uint8_t>& bytes) {
+        test::write_file(dir / "b.o", std::string(bytes.begin(), bytes.end()));
+        return load_riscv32i_elf((dir / "b.o").string());
+    }
+};
+
+const char* const PROGRAM =
+    "  .text\n"
+    "main: addi x5, x0, 1\n"
+    "loop: bne x5, x0, loop\n"
+    "  lui x6, %hi(buf)\n"
+    "  .data\n"
+    "  .word 7\n"
+    "buf: .word 1, 2\n"
+    "  .bss\n"
+    "zero: .space 12\n"
+    "  .section .rodata\n"
+    "msg: .asciz \"hi\"\n";
+
+TEST_F(ElfLoader, ReadsWhatTheAssemblerWrote) {
+    auto elf = load(assemble(PROGRAM));
+    ASSERT_TRUE(elf) << elf.error();
+    EXPECT_EQ(elf->section_names.size(), elf->section_headers.size());
+    EXPECT_EQ(elf->section_names[0], "");
+    ASSERT_EQ(elf->text.size(), 3u);
+    EXPECT_EQ(elf->text[0].mnemonic, "addi");
+    EXPECT_EQ(elf->text[1].mnemonic, "bne");
+    EXPECT_EQ(elf->data.contents, (std::vector<uint8_t>{7, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0}));
+    EXPECT_EQ(elf->bss.contents, std::vector<uint8_t>(12, 0));
+    EXPECT_EQ(elf->rodata.contents, (std::vector<uint8_t>{'h', 'i', 0}));
+    EXPECT_TRUE(elf->sbss.contents.empty());
+    ASSERT_FALSE(elf->symtab.empty());
+    EXPECT_EQ(elf->symtab[0].name, "");
+    EXPECT_EQ(elf->symtab[0].value, 0u);
+    EXPECT_EQ(elf->symtab[0].sh_index, 0);
+    bool found_buf = false;
+    for (const symbol& sym : elf->symtab) {
+        if (sym.name != "buf") continue;
+        found_buf = true;
+        EXPECT_EQ(sym.value, 4u);
+        EXPECT_EQ(elf->section_names.at(static_cast<size_t>(sym.sh_index)), ".data");
+    }
+    EXPECT_TRUE(found_buf);
+    ASSERT_EQ(elf->relocations.size(), 1u);
+    const std::vector<relocation>& relocs = elf->relocations.at(".text");
+    ASSERT_FALSE(relocs.empty());
+    EXPECT_EQ(relocs[0].addr, 4u);
+    EXPECT_EQ(relocs[0].type, R_RISCV_BRANCH);
+}
+
+TEST_F(ElfLoader, MissingSectionsLeaveTheirFieldsEmpty) {
+    const auto bytes = assemble("  .text\n  .word 0x13\n  .word 0x73\n  .half 0\n");
+    testing::internal::CaptureStderr();
+    auto elf = load(bytes);
+    const std::string err = testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(elf) << elf.error();
+    EXPECT_EQ(err, "ERROR IN DECODE: UNIDENTIFIED OPCODE: 73\nENCODING: 0x00000073\n");
+    EXPECT_TRUE(elf->relocations.empty());
+    EXPECT_TRUE(elf->data.contents.empty());
+    ASSERT_EQ(elf->text.size(), 2u);  // ten bytes: the last two are ignored
+    EXPECT_EQ(elf->text[1].mnemonic, UNIDENTIFIED_MNEMONIC);
+    std::cerr << std::dec << std::setfill(' ');
+}
+
+TEST_F(ElfLoader, OpenAndHeaderErrors) {
+    auto missing = load_riscv32i_elf((dir / "none.o").string());
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error(), "Failed to open file");
+    auto empty = load({});
+    ASSERT_FALSE(empty);
+    EXPECT_EQ(empty.error(), "Error Reading Header");
+    auto short_header = load(std::vector<uint8_t>(51, 0));
+    ASSERT_FALSE(short_header);
+    EXPECT_EQ(short_header.error(), "Error Reading Header");
+}
+
+// Every offset and index the reader follows is checked against the file.
+TEST_F(ElfLoader, BrokenCopiesAreRefusedWithAMessage) {
+    const std::vector<uint8_t> good = assemble(PROGRAM);
+    Elf32_Ehdr header;
+    std::memcpy(&header, good.data(), sizeof header);
+    auto shdr_at = [&](std::vector<uint8_t>& bytes, size_t index) {
+        return reinterpret_cast<Elf32_Shdr*>(bytes.data() + header.e_shoff + index * sizeof(Elf32_Shdr));
+    };
+    auto section_named = [&](std::vector<uint8_t>& bytes, const std::string& name) -> Elf32_Shdr* {
+        const Elf32_Shdr* strings = shdr_at(bytes, header.e_shstrndx);
+        for (size_t i = 0; i < header.e_shnum; ++i)
+            if (name == reinterpret_cast<const char*>(bytes.data() + strings->sh_offset + shdr_at(bytes, i)->sh_name))
+                return shdr_at(bytes, i);
+        return nullptr;
+    };
+    struct row {
+        const char* what;
+        void (*change)(std::vector<uint8_t>&, decltype(shdr_at)&, decltype(section_named)&);
+        const char* message;
+    };
+    const row rows[] = {
+        {"e_shoff", [](auto& b, auto&, auto&) { reinterpret_cast<Elf32_Ehdr*>(b.data())->e_shoff = 0xfffffff0; },
+         "section header table lies outside the file"},
+        {"e_shnum", [](auto& b, auto&, auto&) { reinterpret_cast<Elf32_Ehdr*>(b.data())->e_shnum = 0xffff; },
+         "section header table lies outside the file"},
+        {"e_shstrndx", [](auto& b, auto&, auto&) { reinterpret_cast<Elf32_Ehdr*>(b.data())->e_shstrndx = 200; },
+         "section name table index 200"},
+        {"sh_name", [](auto& b, auto& shdr, auto&) { shdr(b, 2)->sh_name = 0x7fffffff; }, "has a name outside the string table"},
+        {"text offset", [](auto& b, auto&, auto& named) { named(b, ".text")->sh_offset = 0xfffffff0; },
+         "section .text lies outside the file"},
+        {"data size", [](auto& b, auto&, auto& named) { named(b, ".data")->sh_size = 0x7fffffff; },
+         "section .data lies outside the file"},
+        {"bss size", [](auto& b, auto&, auto& named) { named(b, ".bss")->sh_size = 0x7fffffff; },
+         "section .bss is larger than the data segment"},
+        {"symtab size", [](auto& b, auto&, auto& named) { named(b, ".symtab")->sh_size += 16000; },
+         "section .symtab lies outside the file"},
+        {"rela offset", [](auto& b, auto&, auto& named) { named(b, ".rela.text")->sh_offset = 0xffffff00; },
+         "section .rela.text lies outside the file"},
+        {"st_name", [](auto& b, auto&, auto& named) {
+             Elf32_Shdr* symtab = named(b, ".symtab");
+             reinterpret_cast<Elf32_Sym*>(b.data() + symtab->sh_offset)[1].st_name = 0x7ffffff0;
+         }, "symbol 1 has a name outside the string table"},
+    };
+    for (const row& r : rows) {
+        std::vector<uint8_t> broken = good;
+        r.change(broken, shdr_at, section_named);
+        auto elf = load(broken);
+        ASSERT_FALSE(elf) << r.what;
+        EXPECT_NE(elf.error().find(r.message), std::string::npos) << r.what << ": " << elf.error();
+    }
+    // Cut short anywhere, the object is refused or read within its bytes, never beyond.
+    for (size_t size = 0; size < good.size(); size += 7) {
+        auto elf = parse_riscv32i_elf(std::span(good.data(), size));
+        if (size < sizeof(Elf32_Ehdr)) {
+            EXPECT_FALSE(elf);
+        }
+    }
+}
+
+}  // namespace
