@@ -11,7 +11,7 @@
 #include <iosfwd>
 #include <string>
 
-enum InstructionType { R_TYPE = 0, I_TYPE = 1, S_TYPE = 2, B_TYPE = 3, U_TYPE = 4, J_TYPE = 5 };
+enum InstructionType : uint32_t { R_TYPE = 0, I_TYPE = 1, S_TYPE = 2, B_TYPE = 3, U_TYPE = 4, J_TYPE = 5 };
 
 // Zero-initialised: a record of an unidentified opcode keeps type R_TYPE and
 // immediates 0, so it is printed and executed as an illegal R-type word.

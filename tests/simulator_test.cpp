@@ -33,7 +33,10 @@ std::string error_of(const std::expected<uint32_t, std::string>& result) { retur
 
 // Runs one R-type operation on a and b and returns rd, or the message.
 std::expected<int32_t, std::string> r_op(uint32_t f7, uint32_t f3, int32_t a, int32_t b) {
-    riscv_prog prog = machine({enc::r(f7, 2, 1, f3, 3)});
+    static riscv_prog prog;  // one machine for every call: a data segment is 256 MiB
+    prog.mem.text[CODE] = decode_instruction(enc::r(f7, 2, 1, f3, 3));
+    prog.set_pc(CODE);
+    prog.set_register(3, 0);
     prog.set_register(1, a);
     prog.set_register(2, b);
     auto result = prog.step();
