@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= $(if $(CI),-DWERROR=ON,)
 
-.PHONY: deps build test test-sanitize demo clean
+.PHONY: deps build test test-sanitize fuzz demo clean
 
 deps:
 	@sh scripts/install-deps
@@ -20,6 +20,19 @@ test-sanitize: deps
 	cmake -S . -B $(BUILD)-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && ctest --output-on-failure -j $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS, from its checked-in seeds. New inputs are
+# kept in $(BUILD)-fuzz/corpus, findings in $(BUILD)-fuzz/findings.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	sh scripts/install-deps clang-15
+	CXX=clang++-15 cmake -S . -B $(BUILD)-fuzz -DFUZZ=ON
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+	for target in loader elf console; do \
+	  dir=$(abspath $(BUILD)-fuzz); mkdir -p $$dir/corpus/$$target $$dir/findings $$dir/scratch; \
+	  (cd $$dir/scratch && $$dir/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -close_fd_mask=3 -timeout=20 \
+	    -artifact_prefix=$$dir/findings/$$target- $$dir/corpus/$$target $(abspath fuzz/corpus)/$$target) || exit 1; \
+	done
 
 demo: build
 	sh examples/demo.sh $(BUILD)

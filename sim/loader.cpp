@@ -102,8 +102,6 @@ load_error read_line(riscv_mem&, std::FILE* file) {
 
 }  // namespace
 
-riscv_mem::riscv_mem() : data(SEGMENT_SIZE) {}
-
 std::expected<riscv_mem, std::string> load_riscv(const std::string& fname) {
     file_ptr file(std::fopen(fname.c_str(), "rb"));
     if (!file) return std::unexpected("cannot open obj file '" + fname + "': " + std::strerror(errno));

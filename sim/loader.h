@@ -18,7 +18,13 @@ struct riscv_mem {
     std::unordered_map<std::string, uint32_t> label_to_addr;
     std::unordered_map<uint32_t, std::vector<std::string>> addr_to_labels;
 
+    // Member-wise defaults, defined out of line (see riscv_mem.cpp).
     riscv_mem();
+    riscv_mem(const riscv_mem&);
+    riscv_mem(riscv_mem&&) noexcept;
+    riscv_mem& operator=(const riscv_mem&);
+    riscv_mem& operator=(riscv_mem&&) noexcept;
+    ~riscv_mem();
 };
 
 std::expected<riscv_mem, std::string> load_riscv(const std::string& fname);

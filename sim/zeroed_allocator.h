@@ -1,11 +1,14 @@
-// An allocator for the 256 MiB data segment: it takes zero-filled memory from
-// calloc, which for a block this size maps fresh zero pages, and it leaves the
+// An allocator for the 256 MiB data segment: it maps fresh anonymous pages,
+// which the system hands out zero-filled on first touch, and it leaves the
 // elements uninitialised on construction. So a program's untouched pages are
 // never committed and start-up pays for no memset.
 #pragma once
 
-#include <cstdlib>
+#include <sys/mman.h>
+
+#include <cstddef>
 #include <new>
+#include <utility>
 
 template <class T>
 struct zeroed_allocator {
@@ -16,10 +19,11 @@ struct zeroed_allocator {
     zeroed_allocator(const zeroed_allocator<U>&) {}
 
     T* allocate(std::size_t n) {
-        if (void* p = std::calloc(n, sizeof(T))) return static_cast<T*>(p);
-        throw std::bad_alloc();
+        void* p = mmap(nullptr, n * sizeof(T), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        if (p == MAP_FAILED) throw std::bad_alloc();
+        return static_cast<T*>(p);
     }
-    void deallocate(T* p, std::size_t) { std::free(p); }
+    void deallocate(T* p, std::size_t n) { munmap(p, n * sizeof(T)); }
 
     // Default-initialisation: the bytes are already zero.
     template <class U>
