@@ -5,9 +5,13 @@
 // immediates hold half the byte distance (the linker halves it), so they are
 // doubled here. A failing instruction changes nothing, except that lh, lw, lbu
 // and lhu record the addresses they tried before refusing.
+//
+// step and run are here too, so the executors inline into them.
 #include "simulator.h"
 
 #include "riscv_constants.h"
+
+#include <limits>
 
 namespace {
 
@@ -24,17 +28,7 @@ constexpr bool in_data(uint32_t a, uint32_t width) {
 
 }  // namespace
 
-riscv_prog::fault riscv_prog::execute(const exec_slot& s) {
-    if (s.operation <= op::ILLEGAL_R) return execute_r_type(s);
-    if (s.operation <= op::ILLEGAL_I) return execute_i_type(s);
-    if (s.operation <= op::ILLEGAL_S) return execute_s_type(s);
-    if (s.operation <= op::ILLEGAL_B) return execute_b_type(s);
-    if (s.operation <= op::ILLEGAL_U) return execute_u_type(s);
-    if (s.operation == op::JAL) return execute_j_type(s);
-    return "ILLEGAL INSTRUCTION TYPE";
-}
-
-riscv_prog::fault riscv_prog::execute_r_type(const exec_slot& s) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_r_type(const exec_slot& s) {
     if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
     const int32_t a = registers[s.rs1], b = registers[s.rs2];
     const uint32_t ua = static_cast<uint32_t>(a), ub = static_cast<uint32_t>(b);
@@ -77,23 +71,23 @@ riscv_prog::fault riscv_prog::execute_r_type(const exec_slot& s) {
     return nullptr;
 }
 
-riscv_prog::fault riscv_prog::load(const exec_slot& s, uint32_t a) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::load(const exec_slot& s, uint32_t a) {
     uint32_t value = 0;
     switch (s.operation) {
         case op::LB:
             if (!in_data(a, 1)) return "Tries to load bytes from non-data memory";
-            addresses_read.insert(a);
+            read_filter.record(addresses_read, a);
             value = static_cast<uint32_t>(int32_t{static_cast<int8_t>(mem.data[a - INITIAL_DATA_OFFSET])});
             break;
         case op::LBU:
-            addresses_read.insert(a);
+            read_filter.record(addresses_read, a);
             if (!in_data(a, 1)) return "Tries to load bytes from non-data memory";
             value = mem.data[a - INITIAL_DATA_OFFSET];
             break;
         case op::LH:
         case op::LHU: {
-            addresses_read.insert(a);
-            addresses_read.insert(a + 1);
+            read_filter.record(addresses_read, a);
+            read_filter.record(addresses_read, a + 1);
             if (!in_data(a, 2)) return "Tries to load bytes from non-data memory";
             const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
             const uint16_t half = static_cast<uint16_t>(p[0] | p[1] << 8);
@@ -101,7 +95,7 @@ riscv_prog::fault riscv_prog::load(const exec_slot& s, uint32_t a) {
             break;
         }
         default: {  // LW
-            for (uint32_t i = 0; i < 4; ++i) addresses_read.insert(a + i);
+            for (uint32_t i = 0; i < 4; ++i) read_filter.record(addresses_read, a + i);
             if (!in_data(a, 4)) return "Tries to load bytes from non-data memory";
             const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
             value = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
@@ -113,7 +107,7 @@ riscv_prog::fault riscv_prog::load(const exec_slot& s, uint32_t a) {
     return nullptr;
 }
 
-riscv_prog::fault riscv_prog::execute_i_type(const exec_slot& s) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_i_type(const exec_slot& s) {
     const int32_t a = registers[s.rs1];
     const uint32_t ua = static_cast<uint32_t>(a), uimm = static_cast<uint32_t>(s.imm);
     if (s.operation == op::JALR) {
@@ -148,7 +142,7 @@ riscv_prog::fault riscv_prog::execute_i_type(const exec_slot& s) {
     return nullptr;
 }
 
-riscv_prog::fault riscv_prog::execute_s_type(const exec_slot& s) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_s_type(const exec_slot& s) {
     const uint32_t a = static_cast<uint32_t>(registers[s.rs1]) + static_cast<uint32_t>(s.imm);
     if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
     uint32_t width = 0;
@@ -161,14 +155,14 @@ riscv_prog::fault riscv_prog::execute_s_type(const exec_slot& s) {
     if (!in_data(a, width)) return "Tries to store bytes to non-data memory";
     const uint32_t value = static_cast<uint32_t>(registers[s.rs2]);
     for (uint32_t i = 0; i < width; ++i) {
-        addresses_written.insert(a + i);
+        written_filter.record(addresses_written, a + i);
         mem.data[a + i - INITIAL_DATA_OFFSET] = static_cast<uint8_t>(value >> (8 * i));
     }
     program_counter += 4;
     return nullptr;
 }
 
-riscv_prog::fault riscv_prog::execute_b_type(const exec_slot& s) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_b_type(const exec_slot& s) {
     const int32_t a = registers[s.rs1], b = registers[s.rs2];
     const uint32_t ua = static_cast<uint32_t>(a), ub = static_cast<uint32_t>(b);
     bool branch = false;
@@ -188,7 +182,7 @@ riscv_prog::fault riscv_prog::execute_b_type(const exec_slot& s) {
     return nullptr;
 }
 
-riscv_prog::fault riscv_prog::execute_u_type(const exec_slot& s) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_u_type(const exec_slot& s) {
     if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
     const uint32_t upper = static_cast<uint32_t>(s.imm) << 12;
     switch (s.operation) {
@@ -200,7 +194,7 @@ riscv_prog::fault riscv_prog::execute_u_type(const exec_slot& s) {
     return nullptr;
 }
 
-riscv_prog::fault riscv_prog::execute_j_type(const exec_slot& s) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_j_type(const exec_slot& s) {
     const uint32_t new_pc = program_counter + static_cast<uint32_t>(s.imm) * 2;
     if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_END)
         return "Program Counter will be set to not pointing to program data after JAL!";
@@ -208,3 +202,44 @@ riscv_prog::fault riscv_prog::execute_j_type(const exec_slot& s) {
     program_counter = new_pc;
     return nullptr;
 }
+
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute(const exec_slot& s) {
+    if (s.operation <= op::ILLEGAL_R) return execute_r_type(s);
+    if (s.operation <= op::ILLEGAL_I) return execute_i_type(s);
+    if (s.operation <= op::ILLEGAL_S) return execute_s_type(s);
+    if (s.operation <= op::ILLEGAL_B) return execute_b_type(s);
+    if (s.operation <= op::ILLEGAL_U) return execute_u_type(s);
+    if (s.operation == op::JAL) return execute_j_type(s);
+    return "ILLEGAL INSTRUCTION TYPE";
+}
+
+std::expected<uint32_t, std::string> riscv_prog::step() {
+    sync_filters();
+    const auto it = mem.text.find(program_counter);
+    if (const char* message = check_pc(it != mem.text.end())) return std::unexpected(message);
+    if (fault message = execute(select_op(it->second))) return std::unexpected(message);
+    ++instructions_run;
+    return program_counter;
+}
+
+std::expected<uint32_t, std::string> riscv_prog::run() {
+    if (instruction_limit != 0 && instructions_run >= instruction_limit)
+        return std::unexpected("Hit the instruction limit");
+    build_table();
+    sync_filters();
+    uint64_t budget = instruction_limit == 0 ? std::numeric_limits<uint64_t>::max()
+                                             : instruction_limit - instructions_run;
+    for (; budget > 0; --budget) {
+        const uint32_t offset = program_counter - table_base;
+        const uint32_t index = offset / 4;
+        if ((offset & 3) == 0 && index < table.size() && table[index].operation != op::NONE) {
+            if (fault message = execute(table[index])) return std::unexpected(message);
+            ++instructions_run;
+        } else {
+            if (breakpoints.contains(program_counter)) break;
+            if (auto result = step(); !result) return result;
+        }
+    }
+    return program_counter;
+}
+

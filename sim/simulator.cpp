@@ -1,5 +1,6 @@
-// Run control of the machine: step's checks, run's breakpoints and limit, and
-// the dense table of selected operations that lets run skip the hash lookup.
+// Run control of the machine: step's checks and the dense table of selected
+// operations that lets run skip the hash lookup. step and run themselves live
+// beside the executors (execute.cpp), so that those inline into them.
 #include "simulator.h"
 
 #include "riscv_constants.h"
@@ -26,6 +27,8 @@ riscv_prog& riscv_prog::operator=(riscv_prog&& other) noexcept {
     instruction_limit = other.instruction_limit;
     table = std::move(other.table);
     table_base = other.table_base;
+    read_filter = std::move(other.read_filter);
+    written_filter = std::move(other.written_filter);
     return *this;
 }
 
@@ -57,14 +60,6 @@ const char* riscv_prog::check_pc(bool has_instruction) const {
     return nullptr;
 }
 
-std::expected<uint32_t, std::string> riscv_prog::step() {
-    const auto it = mem.text.find(program_counter);
-    if (const char* message = check_pc(it != mem.text.end())) return std::unexpected(message);
-    if (fault message = execute(select_op(it->second))) return std::unexpected(message);
-    ++instructions_run;
-    return program_counter;
-}
-
 // Snapshot of mem.text for one run: a slot per word from the lowest to the
 // highest loaded code address, as long as the code is not spread so thinly
 // that the table would outgrow the program. Addresses outside it take the
@@ -87,29 +82,7 @@ void riscv_prog::build_table() {
         table[(address - low) / 4] = select_op(instr);
     }
     for (auto it = breakpoints.lower_bound(low); it != breakpoints.end() && *it <= high; ++it)
-        if ((*it & 3) == 0) table[(*it - low) / 4].breakpoint = true;
-}
-
-std::expected<uint32_t, std::string> riscv_prog::run() {
-    if (instruction_limit != 0 && instructions_run >= instruction_limit)
-        return std::unexpected("Hit the instruction limit");
-    build_table();
-    uint64_t budget = instruction_limit == 0 ? std::numeric_limits<uint64_t>::max()
-                                             : instruction_limit - instructions_run;
-    for (; budget > 0; --budget) {
-        const uint32_t offset = program_counter - table_base;
-        const uint32_t index = offset / 4;
-        if ((offset & 3) == 0 && index < table.size() && table[index].operation != op::NONE) {
-            const exec_slot& s = table[index];
-            if (s.breakpoint) break;
-            if (fault message = execute(s)) return std::unexpected(message);
-            ++instructions_run;
-        } else {
-            if (breakpoints.contains(program_counter)) break;
-            if (auto result = step(); !result) return result;
-        }
-    }
-    return program_counter;
+        if ((*it & 3) == 0) table[(*it - low) / 4].operation = op::NONE;
 }
 
 std::expected<riscv_prog, std::string> load_riscv_prog(const std::string& fname) {

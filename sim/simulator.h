@@ -7,6 +7,7 @@
 // dense table of selected operations for the span of loaded code.
 #pragma once
 
+#include "address_filter.h"
 #include "loader.h"
 
 #include <array>
@@ -43,7 +44,6 @@ struct exec_slot {
     op operation = op::NONE;
     uint8_t rd = 0, rs1 = 0, rs2 = 0;
     int32_t imm = 0;
-    bool breakpoint = false;  // only meaningful inside run's table
 };
 
 exec_slot select_op(const Instruction& instr);
@@ -64,8 +64,14 @@ public:
     std::expected<uint32_t, std::string> run();
     std::expected<uint32_t, std::string> step();
     void set_instr_limit(uint64_t new_limit) { instruction_limit = new_limit; }
-    void clear_addresses_read() { addresses_read.clear(); }
-    void clear_addresses_written() { addresses_written.clear(); }
+    void clear_addresses_read() {
+        addresses_read.clear();
+        read_filter.sync(addresses_read);
+    }
+    void clear_addresses_written() {
+        addresses_written.clear();
+        written_filter.sync(addresses_written);
+    }
     void clear_instrs_run() { instructions_run = 0; }
     void set_register(uint32_t reg_num, int32_t value);
     void set_pc(uint32_t value) { program_counter = value; }
@@ -86,11 +92,19 @@ private:
     std::set<uint32_t> breakpoints;
     uint64_t instruction_limit = 0;
 
+    address_filter read_filter;
+    address_filter written_filter;
+
     // Dense table of selected operations, rebuilt from mem.text by each run.
+    // Breakpoint addresses hold op::NONE there, which sends run to its slow path.
     std::vector<exec_slot> table;
     uint32_t table_base = 0;
 
     void build_table();
+    void sync_filters() {
+        read_filter.sync(addresses_read);
+        written_filter.sync(addresses_written);
+    }
     const char* check_pc(bool has_instruction) const;
     fault execute(const exec_slot& s);
     fault execute_r_type(const exec_slot& s);
