@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= $(if $(CI),-DWERROR=ON,)
 
-.PHONY: deps build test test-sanitize fuzz demo clean
+.PHONY: deps build test test-sanitize fuzz bench demo clean
 
 deps:
 	@sh scripts/install-deps
@@ -33,6 +33,15 @@ fuzz: deps
 	  (cd $$dir/scratch && $$dir/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -close_fd_mask=3 -timeout=20 \
 	    -artifact_prefix=$$dir/findings/$$target- $$dir/corpus/$$target $(abspath fuzz/corpus)/$$target) || exit 1; \
 	done
+
+# Benchmarks: the simulator's throughput (Google Benchmark), then whole-process
+# figures against their targets (start-up, qemu-riscv32, clang-15 -c).
+bench: deps
+	sh scripts/install-deps libbenchmark-dev
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+	$(BUILD)/sim_bench
+	bash bench/run.sh $(BUILD)
 
 demo: build
 	sh examples/demo.sh $(BUILD)

@@ -349,6 +349,23 @@ TEST(RunControl, RunAndStepAgreeOnEveryFailure) {
     EXPECT_EQ(prog.instructions_run, 1u);
 }
 
+TEST(RunControl, AddressSetsRecordAgainAfterTheyAreEmptied) {
+    riscv_prog prog = machine({enc::lw(3, 1, 0), enc::sw(3, 1, 8), enc::jal(0, -2)});
+    prog.set_register(1, static_cast<int32_t>(DATA));
+    prog.set_instr_limit(30);
+    ASSERT_TRUE(prog.run());
+    EXPECT_EQ(prog.addresses_read.size(), 4u);
+    EXPECT_EQ(prog.addresses_written.size(), 4u);
+    prog.clear_addresses_read();
+    prog.addresses_written.clear();  // emptied directly, not through the machine
+    EXPECT_TRUE(prog.addresses_read.empty());
+    prog.set_pc(CODE);
+    ASSERT_TRUE(prog.step());
+    ASSERT_TRUE(prog.step());
+    EXPECT_EQ(prog.addresses_read, (std::set<uint32_t>{DATA, DATA + 1, DATA + 2, DATA + 3}));
+    EXPECT_EQ(prog.addresses_written, (std::set<uint32_t>{DATA + 8, DATA + 9, DATA + 10, DATA + 11}));
+}
+
 TEST(RunControl, SetMemoryBounds) {
     riscv_prog prog;
     const uint8_t two[] = {1, 2};
