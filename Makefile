@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= $(if $(CI),-DWERROR=ON,)
 
-.PHONY: deps build test test-sanitize fuzz bench demo clean
+.PHONY: deps build test test-sanitize fuzz bench demo install uninstall clean
 
 deps:
 	@sh scripts/install-deps
@@ -45,6 +45,16 @@ bench: deps
 
 demo: build
 	sh examples/demo.sh $(BUILD)
+
+# Installs both programs and their manual pages under PREFIX; uninstall removes
+# exactly the files the last install listed in $(BUILD)/install_manifest.txt.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
+	xargs rm -f < $(BUILD)/install_manifest.txt
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz
