@@ -229,11 +229,15 @@ std::expected<uint32_t, std::string> riscv_prog::run() {
     sync_filters();
     uint64_t budget = instruction_limit == 0 ? std::numeric_limits<uint64_t>::max()
                                              : instruction_limit - instructions_run;
+    // Locals, not members: the executors' stores could alias the members, so
+    // the compiler would otherwise load them again for every instruction.
+    const exec_slot* const slots = table.data();
+    const uint64_t table_bytes = uint64_t{table.size()} * 4;
+    const uint32_t base = table_base;
     for (; budget > 0; --budget) {
-        const uint32_t offset = program_counter - table_base;
-        const uint32_t index = offset / 4;
-        if ((offset & 3) == 0 && index < table.size() && table[index].operation != op::NONE) {
-            if (fault message = execute(table[index])) return std::unexpected(message);
+        const uint32_t offset = program_counter - base;
+        if ((offset & 3) == 0 && offset < table_bytes && slots[offset / 4].operation != op::NONE) {
+            if (fault message = execute(slots[offset / 4])) return std::unexpected(message);
             ++instructions_run;
         } else {
             if (breakpoints.contains(program_counter)) break;

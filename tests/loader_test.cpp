@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <iomanip>
 #include <iostream>
 
@@ -170,6 +172,31 @@ TEST_F(LoaderTest, UnknownIndicatorRejectsTheWholeFile) {
     ASSERT_FALSE(mem);
     EXPECT_EQ(mem.error(), "UNKOWN INDICATOR FUCKKKKK");
     EXPECT_EQ(err, "UNKOWN INDICATOR FUUUUUUCKbeef\n");
+}
+
+TEST_F(LoaderTest, LargeProgramsLoadWhole) {
+    std::vector<uint32_t> words(1'000'000, 0x00000013);
+    words.back() = 0x0000006f;
+    obj_builder big;
+    big.magic().code(0x10000000, words);
+    for (uint32_t i = 0; i < 100'000; ++i) big.symbol(0x10000000 + 4 * i, "label" + std::to_string(i));
+    auto mem = load(big);
+    ASSERT_TRUE(mem) << mem.error();
+    EXPECT_EQ(mem->text.size(), 1'000'000u);
+    EXPECT_EQ(mem->text.at(0x10000000 + 4 * 999'999).mnemonic, "jal");
+    EXPECT_EQ(mem->label_to_addr.size(), 100'000u);
+    EXPECT_EQ(mem->label_to_addr.at("label99999"), 0x10000000u + 4 * 99'999);
+
+    // One data block filling the whole segment, from a sparse file: zeros but the last byte.
+    obj_builder full;
+    full.magic().u16(0xdada).u32(0x20000000).u32(SEGMENT_SIZE);
+    full.write(dir / "full.o");
+    std::filesystem::resize_file(dir / "full.o", full.bytes.size() + SEGMENT_SIZE - 1);
+    std::ofstream(dir / "full.o", std::ios::binary | std::ios::app).put(static_cast<char>(0x5a));
+    auto segment = load_riscv((dir / "full.o").string());
+    ASSERT_TRUE(segment) << segment.error();
+    EXPECT_EQ(segment->data[SEGMENT_SIZE - 1], 0x5a);
+    EXPECT_EQ(segment->data[0], 0);
 }
 
 TEST_F(LoaderTest, AFileThatCannotBeOpenedIsNamed) {
