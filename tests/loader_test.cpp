@@ -63,6 +63,9 @@ TEST_F(LoaderTest, BadMagicWords) {
         ASSERT_FALSE(mem);
         EXPECT_EQ(mem.error(), "MAGIC WORD IS INCORRECT");
     }
+    auto folder = load_riscv(dir.path.string());  // opens, but reads nothing
+    ASSERT_FALSE(folder);
+    EXPECT_EQ(folder.error(), "MAGIC WORD IS INCORRECT");
 }
 
 TEST_F(LoaderTest, CodeBlocks) {

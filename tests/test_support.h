@@ -27,9 +27,7 @@ struct obj_builder {
 
     obj_builder& magic() { return u32(0xcafef00d); }
     obj_builder& code(uint32_t address, std::initializer_list<uint32_t> words) {
-        u16(0xc0de).u32(address).u32(static_cast<uint32_t>(words.size()));
-        for (uint32_t w : words) u32(w);
-        return *this;
+        return code(address, std::vector<uint32_t>(words));
     }
     obj_builder& code(uint32_t address, const std::vector<uint32_t>& words) {
         u16(0xc0de).u32(address).u32(static_cast<uint32_t>(words.size()));
