@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr uint32_t CODE_END = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;
-
 struct session {
     riscv_prog& prog;
     std::istringstream& words;
@@ -79,7 +77,7 @@ bool step_command(session& s) {
 
 bool list_command(session& s) {
     const uint32_t pc = s.prog.get_pc();
-    if (pc < INITIAL_CODE_OFFSET || pc > CODE_END) {
+    if (pc < INITIAL_CODE_OFFSET || pc > CODE_LAST) {
         std::cout << "pc not set to program memory" << std::endl;
         return true;
     }
@@ -231,7 +229,7 @@ bool dump_command(session& s) {
     }
     const int32_t count = std::max(*length, 0);
     if (count > 0 && (*address < INITIAL_DATA_OFFSET ||
-                      uint64_t{*address} + static_cast<uint32_t>(count) > uint64_t{INITIAL_DATA_OFFSET} + SEGMENT_SIZE)) {
+                      uint64_t{*address} + static_cast<uint32_t>(count) > uint64_t{DATA_LAST} + 1)) {
         hex(std::cerr << "dump not written: bytes 0x", *address, 8) << " to 0x";
         hex(std::cerr, static_cast<uint32_t>(*address + static_cast<uint32_t>(count) - 1), 8)
             << " are not all inside the data segment" << std::endl;

@@ -9,15 +9,11 @@
 // step and run are here too, so the executors inline into them.
 #include "simulator.h"
 
-#include "riscv_constants.h"
-
 #include <limits>
 
 namespace {
 
-constexpr uint32_t CODE_END = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;  // 0x1fffffff
-constexpr uint32_t DATA_LAST = INITIAL_DATA_OFFSET + SEGMENT_SIZE - 1;  // 0x2fffffff
-constexpr uint32_t LAST_NEXT_WORD = CODE_END - 3;                       // 0x1ffffffc
+constexpr uint32_t LAST_NEXT_WORD = CODE_LAST - 3;  // 0x1ffffffc
 
 constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of bounds";
 
@@ -112,7 +108,7 @@ constexpr bool in_data(uint32_t a, uint32_t width) {
     const uint32_t ua = static_cast<uint32_t>(a), uimm = static_cast<uint32_t>(s.imm);
     if (s.operation == op::JALR) {
         const uint32_t new_pc = (ua + uimm) & ~1u;
-        if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_END)
+        if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_LAST)
             return "Program Counter will be set to not pointing to program data after JALR!";
         write(s.rd, static_cast<int32_t>(program_counter + 4));
         program_counter = new_pc;
@@ -196,7 +192,7 @@ constexpr bool in_data(uint32_t a, uint32_t width) {
 
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_j_type(const exec_slot& s) {
     const uint32_t new_pc = program_counter + static_cast<uint32_t>(s.imm) * 2;
-    if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_END)
+    if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_LAST)
         return "Program Counter will be set to not pointing to program data after JAL!";
     write(s.rd, static_cast<int32_t>(program_counter + 4));
     program_counter = new_pc;

@@ -3,17 +3,8 @@
 // beside the executors (execute.cpp), so that those inline into them.
 #include "simulator.h"
 
-#include "riscv_constants.h"
-
 #include <algorithm>
 #include <limits>
-
-namespace {
-
-constexpr uint32_t CODE_END = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;  // 0x1fffffff
-constexpr uint32_t DATA_END = INITIAL_DATA_OFFSET + SEGMENT_SIZE;      // 0x30000000
-
-}  // namespace
 
 riscv_prog& riscv_prog::operator=(riscv_prog&& other) noexcept {
     if (this == &other) return *this;  // a defaulted self-move would empty the containers
@@ -44,8 +35,7 @@ std::optional<uint32_t> riscv_prog::resolve_label(const std::string& label_name)
 }
 
 bool riscv_prog::set_memory(uint32_t address, std::span<const uint8_t> bytes) {
-    if (address < INITIAL_DATA_OFFSET || address > CODE_END + SEGMENT_SIZE ||
-        uint64_t{address} + bytes.size() > DATA_END)
+    if (address < INITIAL_DATA_OFFSET || address > DATA_LAST || uint64_t{address} + bytes.size() > uint64_t{DATA_LAST} + 1)
         return false;
     std::copy(bytes.begin(), bytes.end(), mem.data.begin() + (address - INITIAL_DATA_OFFSET));
     return true;
@@ -55,7 +45,7 @@ bool riscv_prog::set_memory(uint32_t address, std::span<const uint8_t> bytes) {
 const char* riscv_prog::check_pc(bool has_instruction) const {
     if (program_counter & 3) return "Program counter is not aligned!";
     if (!has_instruction) return "Program counter no longer pointing to a legal instruction";
-    if (program_counter < INITIAL_CODE_OFFSET || program_counter > CODE_END)
+    if (program_counter < INITIAL_CODE_OFFSET || program_counter > CODE_LAST)
         return "Program counter is not pointing to program data!";
     return nullptr;
 }
@@ -68,7 +58,7 @@ void riscv_prog::build_table() {
     table.clear();
     uint32_t low = std::numeric_limits<uint32_t>::max(), high = 0;
     for (const auto& [address, instr] : mem.text) {
-        if ((address & 3) || address < INITIAL_CODE_OFFSET || address > CODE_END) continue;
+        if ((address & 3) || address < INITIAL_CODE_OFFSET || address > CODE_LAST) continue;
         low = std::min(low, address);
         high = std::max(high, address);
     }
