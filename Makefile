@@ -25,7 +25,7 @@ test-sanitize: deps
 # kept in $(BUILD)-fuzz/corpus, findings in $(BUILD)-fuzz/findings.
 FUZZ_SECONDS ?= 60
 fuzz: deps
-	sh scripts/install-deps clang-15
+	sh scripts/install-deps clang-15 libclang-common-15-dev
 	CXX=clang++-15 cmake -S . -B $(BUILD)-fuzz -DFUZZ=ON
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
 	for target in loader elf console; do \
