@@ -38,10 +38,21 @@ cp "$here/../examples/bubble_sort.s" typical.s
 printf 'q\n' > quit.txt
 printf 'pc main\nrun\nq\n' > million.txt
 
+mips=$("$build/sim_bench" --benchmark_filter=BM_RunMixed 2>/dev/null |
+       awk '/^BM_RunMixed/ { for (i = 1; i <= NF; i++) if ($i ~ /^MIPS=/) { sub("MIPS=", "", $i); sub("/s", "", $i); print $i } }')
+report "run, mixed program, limit 0" "$mips" MIPS 300 no
+
 startup=$(mean_us "'$build/tamsel' mixed.o" quit.txt)
 rss=$(/usr/bin/time -f %M "$build/tamsel" mixed.o < quit.txt 2>&1 >/dev/null | tail -1)
 report "tamsel start-up to exit, small program" "$(div "$startup" 1000)" ms 5
 report "tamsel start-up peak resident memory" "$(div "$rss" 1024)" MiB 16
+
+# Memory follows the program, not the 256 MiB data segment: 100,000 more words.
+{ echo "main:"; echo ".rept 100000"; echo "nop"; echo ".endr"; echo "done: j done"; } > big.s
+"$build/orrik" big.s
+big_rss=$(/usr/bin/time -f %M "$build/tamsel" big.o < quit.txt 2>&1 >/dev/null | tail -1)
+echo "peak resident memory: $(div "$rss" 1024) MiB for the small program," \
+     "$(div "$big_rss" 1024) MiB with 100,000 words ($(div "$(( (big_rss - rss) * 1024 ))" 100000) bytes a word)"
 
 clang-15 --target=riscv32 -march=rv32im -nostdlib -c qemu.s -o qemu.o
 ld.lld-15 qemu.o -o qemu.elf -e _start --section-start=.text=0x10000000 --section-start=.data=0x20000000
