@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 
 namespace {
 
@@ -32,9 +31,11 @@ struct Toolchain : ::testing::Test {
 
 // The value that "info registers" printed for register n.
 std::string reg(const std::string& out, int n) {
-    std::smatch m;
-    const std::regex line("\nx" + std::to_string(n) + ": ([^\n]*)\n");
-    return std::regex_search(out, m, line) ? m[1].str() : "<missing>";
+    const std::string start = "\nx" + std::to_string(n) + ": ";
+    const size_t at = out.find(start);
+    if (at == std::string::npos) return "<missing>";
+    const size_t value = at + start.size();
+    return out.substr(value, out.find('\n', value) - value);
 }
 
 const char* const PROGRAM = R"(
