@@ -14,7 +14,10 @@ cat bubble_sort.s
 echo
 echo "\$ orrik bubble_sort.s"
 "$build/orrik" bubble_sort.s
-echo "\$ tamsel bubble_sort.o < bubble_sort.script"
+printf 'list\ninfo registers\n' >> bubble_sort.script
+echo "\$ cat bubble_sort.script"
+cat bubble_sort.script
+echo "\$ tamsel bubble_sort.o < bubble_sort.script    # one prompt for each line read"
 "$build/tamsel" bubble_sort.o < bubble_sort.script
 echo
 echo "\$ paste -d ' ' - - - - < sorted.txt    # one data byte a line; four make a little-endian word"
