@@ -176,6 +176,11 @@ TEST_F(Toolchain, AddendsWarnButLink) {
     EXPECT_EQ(r.err, "Report to dorvik: addend is not 0\nReport to dorvik: addend is not 0\n");
     const run_result sim = tamsel("pc main\nstep\nstep\ninfo registers\n");
     EXPECT_EQ(reg(sim.out, 5), "0x20000004");
+    // la with an addend: the %pcrel_hi carries it, the %pcrel_lo (whose own addend counts) does not.
+    const run_result la = link("  .text\nmain: la x6, buf+8\n  .data\nbuf: .word 1, 2, 3\n");
+    EXPECT_EQ(la.status, 0);
+    EXPECT_EQ(la.err, "Report to dorvik: addend is not 0\n");
+    EXPECT_EQ(reg(tamsel("pc main\nstep\nstep\ninfo registers\n").out, 6), "0x20000008");
 }
 
 TEST_F(Toolchain, AnRTypeRelocationStopsBeforeWriting) {
