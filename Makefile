@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= $(if $(CI),-DWERROR=ON,)
 
-.PHONY: deps build test test-sanitize fuzz bench demo install uninstall clean
+.PHONY: deps build test test-sanitize fuzz bench demo install uninstall package clean
 
 deps:
 	@sh scripts/install-deps
@@ -55,6 +55,10 @@ install: build
 uninstall:
 	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
 	xargs rm -f < $(BUILD)/install_manifest.txt
+
+# A Debian package in $(BUILD), installing under /usr.
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz
