@@ -2,13 +2,13 @@
 
 #include "fcloser.h"
 #include "relocate.h"
+#include "hex_text.h"
 #include "riscv_constants.h"
 
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <ostream>
-#include <sstream>
 #include <string_view>
 #include <unordered_map>
 
@@ -61,15 +61,9 @@ void rebase_symbols(riscv_elf& elf, const std::array<placed_section, 6>& placed)
     }
 }
 
-std::string hex(uint32_t value) {
-    std::ostringstream out;
-    out << "0x" << std::hex << value;
-    return out.str();
-}
-
 result<void> patch(riscv_elf& elf, uint32_t index, uint32_t instr_address, uint32_t value) {
     if (index >= elf.text.size())
-        return std::unexpected("relocation at offset " + hex(instr_address) + " lies outside .text");
+        return std::unexpected("relocation at offset " + hex_text(instr_address) + " lies outside .text");
     auto patched = relocate_instruction(elf.text[index], static_cast<int32_t>(instr_address), static_cast<int32_t>(value));
     if (!patched) return std::unexpected(patched.error());
     elf.text[index] = std::move(*patched);
@@ -90,7 +84,7 @@ std::unordered_map<uint32_t, uint32_t> pcrel_hi_values(const riscv_elf& elf, con
 result<void> apply_relocation(riscv_elf& elf, const relocation& relo,
                               const std::unordered_map<uint32_t, uint32_t>& hi_values) {
     if (relo.symbol_index >= elf.symtab.size())
-        return std::unexpected("relocation at offset " + hex(relo.addr) + " names symbol " +
+        return std::unexpected("relocation at offset " + hex_text(relo.addr) + " names symbol " +
                                std::to_string(relo.symbol_index) + ", but the symbol table has " +
                                std::to_string(elf.symtab.size()) + " entries");
     const uint32_t target = elf.symtab[relo.symbol_index].value + static_cast<uint32_t>(relo.addend);
@@ -103,7 +97,7 @@ result<void> apply_relocation(riscv_elf& elf, const relocation& relo,
             const uint32_t hi_offset = elf.symtab[relo.symbol_index].value - INITIAL_CODE_OFFSET;
             const auto hi = hi_values.find(hi_offset);
             if (hi == hi_values.end())
-                return std::unexpected("%pcrel_lo at offset " + hex(relo.addr) +
+                return std::unexpected("%pcrel_lo at offset " + hex_text(relo.addr) +
                                        " has no %pcrel_hi relocation at the label it names");
             return patch(elf, index, relo.addr, hi->second);
         }

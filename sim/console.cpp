@@ -228,8 +228,7 @@ bool dump_command(session& s) {
         return true;
     }
     const int32_t count = std::max(*length, 0);
-    if (count > 0 && (*address < INITIAL_DATA_OFFSET ||
-                      uint64_t{*address} + static_cast<uint32_t>(count) > uint64_t{DATA_LAST} + 1)) {
+    if (count > 0 && !in_data_segment(*address, static_cast<uint32_t>(count))) {
         hex(std::cerr << "dump not written: bytes 0x", *address, 8) << " to 0x";
         hex(std::cerr, static_cast<uint32_t>(*address + static_cast<uint32_t>(count) - 1), 8)
             << " are not all inside the data segment" << std::endl;

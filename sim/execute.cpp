@@ -17,11 +17,6 @@ constexpr uint32_t LAST_NEXT_WORD = CODE_LAST - 3;  // 0x1ffffffc
 
 constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of bounds";
 
-// Whether `width` bytes starting at a lie in the data segment.
-constexpr bool in_data(uint32_t a, uint32_t width) {
-    return a >= INITIAL_DATA_OFFSET && a <= DATA_LAST - (width - 1);
-}
-
 }  // namespace
 
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_r_type(const exec_slot& s) {
@@ -71,20 +66,20 @@ constexpr bool in_data(uint32_t a, uint32_t width) {
     uint32_t value = 0;
     switch (s.operation) {
         case op::LB:
-            if (!in_data(a, 1)) return "Tries to load bytes from non-data memory";
+            if (!in_data_segment(a, 1)) return "Tries to load bytes from non-data memory";
             read_filter.record(addresses_read, a);
             value = static_cast<uint32_t>(int32_t{static_cast<int8_t>(mem.data[a - INITIAL_DATA_OFFSET])});
             break;
         case op::LBU:
             read_filter.record(addresses_read, a);
-            if (!in_data(a, 1)) return "Tries to load bytes from non-data memory";
+            if (!in_data_segment(a, 1)) return "Tries to load bytes from non-data memory";
             value = mem.data[a - INITIAL_DATA_OFFSET];
             break;
         case op::LH:
         case op::LHU: {
             read_filter.record(addresses_read, a);
             read_filter.record(addresses_read, a + 1);
-            if (!in_data(a, 2)) return "Tries to load bytes from non-data memory";
+            if (!in_data_segment(a, 2)) return "Tries to load bytes from non-data memory";
             const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
             const uint16_t half = static_cast<uint16_t>(p[0] | p[1] << 8);
             value = s.operation == op::LH ? static_cast<uint32_t>(int32_t{static_cast<int16_t>(half)}) : half;
@@ -92,7 +87,7 @@ constexpr bool in_data(uint32_t a, uint32_t width) {
         }
         default: {  // LW
             for (uint32_t i = 0; i < 4; ++i) read_filter.record(addresses_read, a + i);
-            if (!in_data(a, 4)) return "Tries to load bytes from non-data memory";
+            if (!in_data_segment(a, 4)) return "Tries to load bytes from non-data memory";
             const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
             value = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
             break;
@@ -148,7 +143,7 @@ constexpr bool in_data(uint32_t a, uint32_t width) {
         case op::SW: width = 4; break;
         default: return "ILLEGAL S TYPE INSTRUCTION";
     }
-    if (!in_data(a, width)) return "Tries to store bytes to non-data memory";
+    if (!in_data_segment(a, width)) return "Tries to store bytes to non-data memory";
     const uint32_t value = static_cast<uint32_t>(registers[s.rs2]);
     for (uint32_t i = 0; i < width; ++i) {
         written_filter.record(addresses_written, a + i);

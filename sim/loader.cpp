@@ -4,6 +4,7 @@
 #include "loader.h"
 
 #include "fcloser.h"
+#include "hex_text.h"
 #include "riscv_constants.h"
 
 #include <arpa/inet.h>
@@ -26,12 +27,6 @@ bool read_u32(std::FILE* file, uint32_t& value) {
     return complete;
 }
 
-std::string hex(uint32_t value) {
-    std::ostringstream out;
-    out << "0x" << std::hex << value;
-    return out.str();
-}
-
 // Reads `length` bytes into `text` in pieces, so memory follows what is really there.
 bool read_name(std::FILE* file, uint32_t length, std::string& text) {
     char chunk[4096];
@@ -52,7 +47,7 @@ load_error read_code(riscv_mem& mem, std::FILE* file) {
     for (uint32_t i = 0; i < count; ++i) {
         uint32_t word = 0;
         if (!read_u32(file, word))
-            return "code block at " + hex(address) + " of " + std::to_string(count) +
+            return "code block at " + hex_text(address) + " of " + std::to_string(count) +
                    " words runs past the end of the file";
         mem.text.insert_or_assign(address + 4 * i, decode_instruction(word));
     }
@@ -63,11 +58,11 @@ load_error read_data(riscv_mem& mem, std::FILE* file) {
     uint32_t address = 0, count = 0;
     if (!read_u32(file, address) || !read_u32(file, count))
         return "data block header runs past the end of the file";
-    const uint32_t index = address - INITIAL_DATA_OFFSET;
-    if (address < INITIAL_DATA_OFFSET || index >= SEGMENT_SIZE || uint64_t{index} + count > SEGMENT_SIZE)
-        return "data block at " + hex(address) + " of " + std::to_string(count) +
+    // An address past the segment is refused even with no bytes to place.
+    if (!in_data_segment(address, std::max<uint64_t>(count, 1)))
+        return "data block at " + hex_text(address) + " of " + std::to_string(count) +
                " bytes does not lie inside the data segment";
-    if (std::fread(mem.data.data() + index, 1, count, file) != count)
+    if (std::fread(mem.data.data() + (address - INITIAL_DATA_OFFSET), 1, count, file) != count)
         return "FUCK ME IN THE ASS: ASK DORVIK TO INVESTIGATE";
     return std::nullopt;
 }

@@ -35,8 +35,8 @@ std::optional<uint32_t> riscv_prog::resolve_label(const std::string& label_name)
 }
 
 bool riscv_prog::set_memory(uint32_t address, std::span<const uint8_t> bytes) {
-    if (address < INITIAL_DATA_OFFSET || address > DATA_LAST || uint64_t{address} + bytes.size() > uint64_t{DATA_LAST} + 1)
-        return false;
+    // An address past the segment is refused even with no bytes to write.
+    if (!in_data_segment(address, std::max<uint64_t>(bytes.size(), 1))) return false;
     std::copy(bytes.begin(), bytes.end(), mem.data.begin() + (address - INITIAL_DATA_OFFSET));
     return true;
 }

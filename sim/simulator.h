@@ -25,9 +25,8 @@
 const uint64_t ONE_MILLION = 1000000;
 const std::size_t NUM_REGISTERS = 32;
 
-// The last address of each segment.
+// The last address of the code segment.
 const uint32_t CODE_LAST = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;  // 0x1fffffff
-const uint32_t DATA_LAST = INITIAL_DATA_OFFSET + SEGMENT_SIZE - 1;  // 0x2fffffff
 
 // The operation an instruction performs, selected from its type and mnemonic.
 // The ILLEGAL_* values stand for a mnemonic its format's executor refuses.
