@@ -1,41 +1,64 @@
-// A bit per data-segment address, set once the address is in one of the
-// machine's address sets, so a load or store of an address already recorded
-// costs a bit test instead of a tree lookup. The ordered set stays the record;
-// this only remembers what was put into it, and is rebuilt whenever the set's
-// size shows it was changed some other way.
+// A bit per data-segment address, set once the address has gone into one of
+// the machine's address sets, so that a load or store of an address already
+// recorded costs a bit test instead of a tree lookup. The ordered set stays the
+// record, and it is public: between two calls of step or run anyone may erase
+// from it, and no cheap check can tell (an erase and an insert keep its size).
+// So the bits speak only for what this call recorded: `begin` forgets them at
+// the start of every step and run.
+//
+// The bits take 32 MiB of address space, mapped at the first step or run as
+// untouched zero pages: building a machine costs nothing for them. Should the
+// mapping fail, every access goes to the set, slower and with the same result.
 #pragma once
 
 #include "riscv_constants.h"
 #include "zeroed_allocator.h"
 
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <set>
 #include <vector>
 
 struct address_filter {
-    std::vector<uint64_t, zeroed_allocator<uint64_t>> bits = std::vector<uint64_t, zeroed_allocator<uint64_t>>(SEGMENT_SIZE / 64);
-    std::size_t known_size = 0;  // the size of the set when the bits last matched it
+    static constexpr std::size_t WORDS = SEGMENT_SIZE / 64;
 
-    void record(std::set<uint32_t>& addresses, uint32_t address) {
-        const uint32_t index = address - INITIAL_DATA_OFFSET;
-        if (index < SEGMENT_SIZE) {
-            uint64_t& word = bits[index / 64];
-            const uint64_t mask = uint64_t{1} << (index % 64);
-            if (word & mask) return;
-            word |= mask;
-        }
-        addresses.insert(address);
-        known_size = addresses.size();
+    struct unmap {
+        void operator()(uint64_t* p) const { zeroed_allocator<uint64_t>().deallocate(p, WORDS); }
+    };
+
+    std::unique_ptr<uint64_t[], unmap> bits;  // empty until the first step or run
+    std::vector<uint32_t> used_words;         // the words of bits that are not zero
+
+    // Clears exactly the words this call's records touched, so a long session
+    // pays for what it recorded, never for the whole 32 MiB.
+    void forget() {
+        for (uint32_t w : used_words) bits[w] = 0;
+        used_words.clear();
     }
 
-    // Makes the bits match the set again if something else changed it.
-    void sync(const std::set<uint32_t>& addresses) {
-        if (addresses.size() == known_size) return;
-        bits = std::vector<uint64_t, zeroed_allocator<uint64_t>>(SEGMENT_SIZE / 64);
-        for (uint32_t address : addresses) {
-            const uint32_t index = address - INITIAL_DATA_OFFSET;
-            if (index < SEGMENT_SIZE) bits[index / 64] |= uint64_t{1} << (index % 64);
+    void begin() {
+        forget();
+        if (bits) return;
+        try {
+            bits.reset(zeroed_allocator<uint64_t>().allocate(WORDS));
+        } catch (const std::bad_alloc&) {
+            // Without bits, record goes to the set every time.
         }
-        known_size = addresses.size();
+    }
+
+    // The set is changed first: if it cannot grow, no bit claims the address.
+    void record(std::set<uint32_t>& addresses, uint32_t address) {
+        const uint32_t index = address - INITIAL_DATA_OFFSET;
+        if (index >= SEGMENT_SIZE || !bits) {
+            addresses.insert(address);
+            return;
+        }
+        uint64_t& word = bits[index / 64];
+        const uint64_t mask = uint64_t{1} << (index % 64);
+        if (word & mask) return;
+        addresses.insert(address);
+        if (word == 0) used_words.push_back(index / 64);
+        word |= mask;
     }
 };

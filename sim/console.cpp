@@ -282,6 +282,24 @@ bool execute_line(const std::string& line, riscv_prog& prog, int depth) {
     return true;
 }
 
+// std::getline turns any exception into the bad flag, which would pass a
+// failed allocation (a line longer than the memory left) off as the end of the
+// input. With the flag raising, that failure goes on up to main; a read error of
+// a script file (a folder, say) still only ends that script, as it always did.
+void read_line(std::istream& is, std::string& line) {
+    const std::ios::iostate raising = is.exceptions();
+    is.exceptions(raising | std::ios::badbit);
+    try {
+        std::getline(is, line);
+    } catch (const std::ios_base::failure&) {
+        // The bad flag is set, and the loop below ends this stream.
+    } catch (...) {
+        is.exceptions(raising);
+        throw;
+    }
+    is.exceptions(raising);
+}
+
 }  // namespace
 
 void run(std::istream& is, riscv_prog& prog, int depth) {
@@ -289,7 +307,7 @@ void run(std::istream& is, riscv_prog& prog, int depth) {
     while (!is.fail()) {  // fail() covers the bad flag too; end-of-file alone goes on
         if (&is == &std::cin) std::cout << PROMPT << std::flush;
         std::string line;
-        std::getline(is, line);
+        read_line(is, line);
         if (!line.empty()) prev_command = line;
         else line = prev_command;  // an empty line repeats the last one
         if (line.empty()) continue;

@@ -254,7 +254,12 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
 }
 
 std::expected<uint32_t, std::string> riscv_prog::step() {
-    sync_filters();
+    begin_recording();
+    return step_recording();
+}
+
+// step without forgetting what the filters hold: run's slow path.
+std::expected<uint32_t, std::string> riscv_prog::step_recording() {
     const auto it = mem.text.find(program_counter);
     if (const char* message = check_pc(it != mem.text.end())) return std::unexpected(message);
     if (fault message = execute(select_op(it->second))) return std::unexpected(message);
@@ -266,7 +271,7 @@ std::expected<uint32_t, std::string> riscv_prog::run() {
     if (instruction_limit != 0 && instructions_run >= instruction_limit)
         return std::unexpected("Hit the instruction limit");
     build_table();
-    sync_filters();
+    begin_recording();
     const uint64_t end = instruction_limit == 0 ? std::numeric_limits<uint64_t>::max() : instruction_limit;
     // Locals, not members: the executors' byte stores could alias the members,
     // so the compiler would otherwise load and store them for every instruction.
@@ -285,7 +290,7 @@ std::expected<uint32_t, std::string> riscv_prog::run() {
         } else {
             instructions_run = count;
             if (breakpoints.contains(program_counter)) return program_counter;
-            if (auto result = step(); !result) return result;
+            if (auto result = step_recording(); !result) return result;
             count = instructions_run;
         }
     }

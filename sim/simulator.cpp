@@ -78,7 +78,5 @@ void riscv_prog::build_table() {
 std::expected<riscv_prog, std::string> load_riscv_prog(const std::string& fname) {
     auto mem = load_riscv(fname);
     if (!mem) return std::unexpected(std::move(mem.error()));
-    riscv_prog prog;
-    prog.mem = std::move(*mem);
-    return prog;
+    return riscv_prog(std::move(*mem));
 }

@@ -20,6 +20,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 const uint64_t ONE_MILLION = 1000000;
@@ -60,6 +61,8 @@ public:
     std::set<uint32_t> addresses_written;
 
     riscv_prog() = default;
+    // Takes the loaded memory over, so the machine never holds a second data segment.
+    explicit riscv_prog(riscv_mem memory) : mem(std::move(memory)) {}
     riscv_prog(const riscv_prog&) = delete;
     riscv_prog& operator=(const riscv_prog&) = delete;
     riscv_prog(riscv_prog&&) = default;
@@ -70,11 +73,11 @@ public:
     void set_instr_limit(uint64_t new_limit) { instruction_limit = new_limit; }
     void clear_addresses_read() {
         addresses_read.clear();
-        read_filter.sync(addresses_read);
+        read_filter.forget();
     }
     void clear_addresses_written() {
         addresses_written.clear();
-        written_filter.sync(addresses_written);
+        written_filter.forget();
     }
     void clear_instrs_run() { instructions_run = 0; }
     void set_register(uint32_t reg_num, int32_t value);
@@ -105,10 +108,11 @@ private:
     uint32_t table_base = 0;
 
     void build_table();
-    void sync_filters() {
-        read_filter.sync(addresses_read);
-        written_filter.sync(addresses_written);
+    void begin_recording() {
+        read_filter.begin();
+        written_filter.begin();
     }
+    std::expected<uint32_t, std::string> step_recording();
     const char* check_pc(bool has_instruction) const;
     fault execute(const exec_slot& s);
     fault execute_r_type(const exec_slot& s);

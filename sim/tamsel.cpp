@@ -1,20 +1,29 @@
-// tamsel: loads one obj file and hands the machine to the console.
+// tamsel: loads one obj file and hands the machine to the console. A failed
+// allocation anywhere ends the program here, with a message and status 1.
 #include "console.h"
 
 #include <iostream>
+#include <new>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "Usage: ./tamsel <obj file>" << std::endl;
         return 1;
     }
-    auto loaded = load_riscv_prog(std::string(argv[1]));
-    if (!loaded) {
-        std::cerr << loaded.error() << std::endl;
+    const char* task = "load the obj file";
+    try {
+        auto loaded = load_riscv_prog(std::string(argv[1]));
+        if (!loaded) {
+            std::cerr << loaded.error() << std::endl;
+            return 1;
+        }
+        riscv_prog prog = std::move(*loaded);
+        prog.set_instr_limit(ONE_MILLION);
+        task = "go on with the console session";
+        run(std::cin, prog);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "not enough memory to " << task << std::endl;
         return 1;
     }
-    riscv_prog prog = std::move(*loaded);
-    prog.set_instr_limit(ONE_MILLION);
-    run(std::cin, prog);
     return 0;
 }

@@ -366,6 +366,70 @@ TEST(RunControl, AddressSetsRecordAgainAfterTheyAreEmptied) {
     EXPECT_EQ(prog.addresses_written, (std::set<uint32_t>{DATA + 8, DATA + 9, DATA + 10, DATA + 11}));
 }
 
+// The sets are public: whatever is done to them between calls, a load or store
+// of an address that is not in its set any more records it again.
+TEST(RunControl, AddressSetsChangedFromOutsideRecordAgain) {
+    using change = void (*)(riscv_prog&);
+    const std::pair<const char*, change> changes[] = {
+        {"an erase and an insert, sizes unchanged",
+         [](riscv_prog& p) {
+             p.addresses_read.erase(DATA);
+             p.addresses_read.insert(DATA + 100);
+             p.addresses_written.erase(DATA + 8);
+             p.addresses_written.insert(0x1234);
+         }},
+        {"the clear operations",
+         [](riscv_prog& p) {
+             p.clear_addresses_read();
+             p.clear_addresses_written();
+             p.addresses_read.insert(DATA + 100);
+             p.addresses_written.insert(0x1234);
+         }},
+        {"assignment of a whole set",
+         [](riscv_prog& p) {
+             p.addresses_read = {DATA + 100};
+             p.addresses_written = {0x1234};
+         }},
+    };
+    using execute = bool (*)(riscv_prog&);
+    const std::pair<const char*, execute> ways[] = {
+        {"run", [](riscv_prog& p) { return p.run().has_value(); }},
+        {"step", [](riscv_prog& p) { return p.step() && p.step(); }},
+    };
+    for (const auto& [what, apply] : changes) {
+        for (const auto& [how, go] : ways) {
+            SCOPED_TRACE(std::string(what) + ", then " + how);
+            riscv_prog prog = machine({enc::lw(3, 1, 0), enc::sw(3, 1, 8), enc::jal(0, -2)});
+            prog.set_register(1, static_cast<int32_t>(DATA));
+            prog.set_instr_limit(2);
+            ASSERT_TRUE(go(prog));
+            apply(prog);
+            prog.set_pc(CODE);
+            prog.set_instr_limit(4);
+            ASSERT_TRUE(go(prog));
+            EXPECT_TRUE(prog.addresses_read.contains(DATA));
+            EXPECT_TRUE(prog.addresses_read.contains(DATA + 100));
+            EXPECT_TRUE(prog.addresses_written.contains(DATA + 8));
+            EXPECT_TRUE(prog.addresses_written.contains(0x1234));
+        }
+    }
+}
+
+// A machine built around a memory takes it over as it is.
+TEST(RunControl, AMachineTakesItsMemory) {
+    riscv_mem mem;
+    mem.text[CODE] = decode_instruction(enc::lui(1, 0x20000));
+    mem.text[CODE + 4] = decode_instruction(enc::lw(3, 1, 0));
+    mem.data[0] = 0x2a;
+    mem.label_to_addr["main"] = CODE;
+    riscv_prog prog(std::move(mem));
+    prog.set_pc(prog.resolve_label("main").value());
+    ASSERT_TRUE(prog.step());
+    ASSERT_TRUE(prog.step());
+    EXPECT_EQ(prog.get_register(3), 0x2a);
+    EXPECT_EQ(prog.addresses_read, (std::set<uint32_t>{DATA, DATA + 1, DATA + 2, DATA + 3}));
+}
+
 TEST(RunControl, SetMemoryBounds) {
     riscv_prog prog;
     const uint8_t two[] = {1, 2};

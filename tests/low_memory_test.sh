@@ -1,0 +1,70 @@
+#!/bin/sh
+# The programs under a lowered address-space limit (ulimit -v, in KiB). Too
+# little memory must end with a "not enough memory to ..." line and status 1,
+# never an abort; whatever runs must give exactly the output of a run without a
+# limit. Not for sanitizer builds: their shadow memory needs terabytes.
+set -eu
+build=$(cd "$1" && pwd)
+examples=$(cd "$2" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+cp "$examples/sum.s" .
+"$build/orrik" sum.s
+failed=0
+passed=0
+
+# limited NAME LIMIT COMMAND...: runs the command under the limit, standard
+# input from NAME.in, into NAME.out, NAME.err and NAME.status.
+limited() {
+    name=$1 limit=$2
+    shift 2
+    status=0
+    (ulimit -v "$limit" && exec "$@") < "$name.in" > "$name.out" 2> "$name.err" || status=$?
+    echo "$status" > "$name.status"
+}
+
+# expect NAME STATUS OUT ERR: the files of `limited` against what they should hold.
+expect() {
+    printf '%s\n' "$2" > want.status
+    ok=1
+    for part in status out err; do
+        case $part in out) want=$3 ;; err) want=$4 ;; *) want=want.status ;; esac
+        cmp -s "$1.$part" "$want" || { echo "FAILED: $1: standard $part differs:"; diff "$want" "$1.$part" | head -5 || true; ok=0; }
+    done
+    [ $ok = 1 ] && passed=$((passed + 1)) || failed=$((failed + 1))
+}
+
+# A session with loads and stores that writes both address files.
+printf 'pc main\nbreak done\nrun\ninfo registers\ninfo read\ninfo written\ninfo steps\n' > session.in
+"$build/tamsel" sum.o < session.in > reference.out 2> reference.err
+mv read.txt reference.read
+mv written.txt reference.written
+: > empty
+
+# Less than one data segment (256 MiB): the load itself fails.
+cp session.in small.in
+limited small 200000 "$build/tamsel" sum.o
+printf 'not enough memory to load the obj file\n' > small.want
+expect small 1 empty small.want
+
+# One data segment fits, the address filters' 64 MiB do not: the same output.
+# (Before, start-up alone reserved two data segments and aborted at 580000.)
+for limit in 300000 400000; do
+    rm -f read.txt written.txt
+    cp session.in "fits$limit.in"
+    limited "fits$limit" "$limit" "$build/tamsel" sum.o
+    expect "fits$limit" 0 reference.out reference.err
+    cmp -s read.txt reference.read && cmp -s written.txt reference.written ||
+        { echo "FAILED: fits$limit: read.txt or written.txt differs"; failed=$((failed + 1)); }
+done
+
+# A 100 MB input line does not fit beside the machine: a message, not the end of input.
+{ printf 'pc main\n'; head -c 100000000 /dev/zero; printf '\nrun\n'; } > long.in
+limited long 400000 "$build/tamsel" sum.o
+printf 'not enough memory to go on with the console session\n' > long.want
+printf '>> >> ' > long.wantout
+expect long 1 long.wantout long.want
+
+echo "$passed passed, $failed failed"
+[ $failed = 0 ]
