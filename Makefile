@@ -21,8 +21,9 @@ test-sanitize: deps
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && ctest --output-on-failure -j $(JOBS)
 
-# Each fuzz target for FUZZ_SECONDS, from its checked-in seeds. New inputs are
-# kept in $(BUILD)-fuzz/corpus, findings in $(BUILD)-fuzz/findings.
+# Each fuzz target for FUZZ_SECONDS, from its checked-in seeds and with its
+# dictionary (fuzz/TARGET.dict). New inputs are kept in $(BUILD)-fuzz/corpus,
+# findings in $(BUILD)-fuzz/findings. libFuzzer comes with libclang-common-15-dev.
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	sh scripts/install-deps clang-15 libclang-common-15-dev
@@ -31,7 +32,8 @@ fuzz: deps
 	for target in loader elf console; do \
 	  dir=$(abspath $(BUILD)-fuzz); mkdir -p $$dir/corpus/$$target $$dir/findings $$dir/scratch; \
 	  (cd $$dir/scratch && $$dir/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -close_fd_mask=3 -timeout=20 \
-	    -artifact_prefix=$$dir/findings/$$target- $$dir/corpus/$$target $(abspath fuzz/corpus)/$$target) || exit 1; \
+	    -dict=$(abspath fuzz)/$$target.dict -artifact_prefix=$$dir/findings/$$target- \
+	    $$dir/corpus/$$target $(abspath fuzz/corpus)/$$target) || exit 1; \
 	done
 
 # Benchmarks: the simulator's throughput (Google Benchmark), then whole-process

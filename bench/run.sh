@@ -54,6 +54,12 @@ big_rss=$(/usr/bin/time -f %M "$build/tamsel" big.o < quit.txt 2>&1 >/dev/null |
 echo "peak resident memory: $(div "$rss" 1024) MiB for the small program," \
      "$(div "$big_rss" 1024) MiB with 100,000 words ($(div "$(( (big_rss - rss) * 1024 ))" 100000) bytes a word)"
 
+# A dump writes three characters a byte: 16 MiB of data, a 48 MiB file.
+printf 'dump big.txt 20000000 1000000\n' > dump.txt
+dumped=$(runs=3 mean_us "'$build/tamsel' mixed.o" dump.txt)
+echo "console dump of 16 MiB of data: $(div "$dumped" 1000) ms"
+rm -f big.txt
+
 clang-15 --target=riscv32 -march=rv32im -nostdlib -c qemu.s -o qemu.o
 ld.lld-15 qemu.o -o qemu.elf -e _start --section-start=.text=0x10000000 --section-start=.data=0x20000000
 qemu-riscv32 ./qemu.elf || { echo "qemu-riscv32 did not run the program" >&2; exit 1; }

@@ -1,6 +1,8 @@
 // The command interpreter: a table from command word to handler. Results go to
 // standard output; messages and the code listing to standard error. Every line
-// ends with std::endl, so each is flushed as it is written.
+// there ends with std::endl, so each is flushed as it is written. The files of
+// info and dump are written in blocks and closed at the end of the command: a
+// flush per line cost a system call per byte of a dump.
 #include "console.h"
 
 #include "riscv_constants.h"
@@ -120,7 +122,7 @@ void print_labels(const riscv_prog& prog) {
 // An output file that cannot be created silently receives nothing.
 void write_addresses(const char* fname, const std::set<uint32_t>& addresses) {
     std::ofstream out(fname);
-    for (uint32_t address : addresses) hex(out, address, 8) << std::endl;
+    for (uint32_t address : addresses) hex(out, address, 8) << '\n';
 }
 
 bool info_command(session& s) {
@@ -236,7 +238,7 @@ bool dump_command(session& s) {
     }
     std::ofstream out(*fname);
     const uint32_t first = *address - INITIAL_DATA_OFFSET;
-    for (uint32_t i = 0; i < static_cast<uint32_t>(count); ++i) hex(out, s.prog.mem.data[first + i], 2) << std::endl;
+    for (uint32_t i = 0; i < static_cast<uint32_t>(count) && out; ++i) hex(out, s.prog.mem.data[first + i], 2) << '\n';
     return true;
 }
 

@@ -165,6 +165,19 @@ TEST_F(Console, DumpWritesDataBytes) {
     EXPECT_EQ(r.out, prompts(5) + "fuck\nfuck\n" + prompts(3) + "fuck\n" + prompts(3));
 }
 
+// Dump files are whole once their command ends: the next command (here a
+// script of the dumped lines) sees every byte, and a megabyte is all there.
+TEST_F(Console, DumpFilesAreWholeWhenTheCommandEnds) {
+    const run_result r = tamsel("dump big.txt buf 100000\ndump two.txt buf 2\nscript two.txt\n");
+    const std::string big = test::read_file(dir / "big.txt");
+    ASSERT_EQ(big.size(), 3u * 0x100000);
+    EXPECT_EQ(big.substr(0, 18), "2a\n00\n00\n00\nff\nee\n");
+    EXPECT_EQ(big.find_first_not_of("0\n", 18), std::string::npos);
+    const std::string unknown = "unrecognized command!\nType: \"help\" to see a list of commands\n";
+    EXPECT_EQ(r.err, unknown + unknown);
+    EXPECT_EQ(r.out, prompts(4));
+}
+
 TEST_F(Console, ReadAndWrittenFiles) {
     const run_result r = tamsel("info written\npc main\nbreak done\nrun\ninfo written\ninfo read\n");
     EXPECT_EQ(r.out, prompts(7));
