@@ -6,7 +6,9 @@
 #include "console.h"
 #include "riscv_constants.h"
 
+#include <iostream>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -52,6 +54,22 @@ bool dumps_too_much(const std::string& text) {
     return false;
 }
 
+// Standard output and error go to memory for one input: no system call for
+// every flushed line, and the format flags that the console leaves set on the
+// streams (the decoder's hex on std::cerr) start afresh with each input.
+struct captured_output {
+    std::ostringstream out, err;
+    std::streambuf* const old_out = std::cout.rdbuf(out.rdbuf());
+    std::streambuf* const old_err = std::cerr.rdbuf(err.rdbuf());
+    ~captured_output() {
+        const std::ios fresh(nullptr);
+        for (auto [stream, old] : {std::pair<std::ostream*, std::streambuf*>{&std::cout, old_out}, {&std::cerr, old_err}}) {
+            stream->rdbuf(old);
+            stream->copyfmt(fresh);
+        }
+    }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -59,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (char& c : text)
         if (c == '/') c = '_';
     if (dumps_too_much(text)) return 0;
+    const captured_output output;
     riscv_prog prog = small_program();
     std::istringstream script(text);
     run(script, prog);
