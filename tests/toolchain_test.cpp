@@ -184,7 +184,7 @@ TEST_F(Toolchain, AddendsWarnButLink) {
 }
 
 TEST_F(Toolchain, AnRTypeRelocationStopsBeforeWriting) {
-    const run_result r = link("  .text\n  .reloc ., R_RISCV_32, foo\n  add x1, x2, x3\nfoo: nop\n");
+    const run_result r = link("  .text\n  .reloc ., R_RISCV_LO12_I, foo\n  add x1, x2, x3\nfoo: nop\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "POKE DORVIK: WHY ARE WE RELOCATING AN R TYPE?????????\n");
     EXPECT_EQ(test::read_file(dir / "prog.o").substr(0, 4), "\x7f" "ELF");  // the assembler's object stays
