@@ -67,6 +67,7 @@ std::vector<uint32_t> build_code(const riscv_elf& elf, const placement& placed) 
         const section& sec = elf.sections[index];
         const size_t at = placed.address[index] - INITIAL_CODE_OFFSET;
         const size_t padded = (sec.header.sh_size + 3) / 4 * 4;
+        if (padded == 0) continue;  // its alignment may have put it past the end of the code
         std::fill(bytes.begin() + static_cast<ptrdiff_t>(at), bytes.begin() + static_cast<ptrdiff_t>(at + padded), 0);
         std::copy(sec.contents.begin(), sec.contents.end(), bytes.begin() + static_cast<ptrdiff_t>(at));
     }

@@ -198,6 +198,20 @@ TEST(Link, EveryAllocatableSectionIsPlaced) {
     EXPECT_EQ(too_big.error(), "the data sections do not fit in the data segment (.bss would end past 0x2fffffff)");
 }
 
+// An empty code section is placed at its alignment, which may lie past the
+// last code byte (here, with no code at all, past 0x10000000): it adds nothing.
+TEST(Link, EmptyCodeSectionsAddNothing) {
+    for (uint32_t align : {5u, 16u}) {
+        riscv_elf elf;
+        elf.sections = {section{}, code_section(".text", {}), code_section(".text.empty", {}, align)};
+        elf.symtab = {symbol{}, symbol{"here", 0, 0, false, 2}};
+        auto image = link(elf);
+        ASSERT_TRUE(image) << image.error();
+        EXPECT_EQ(std::vector<uint8_t>(image->begin() + 10, image->begin() + 14), (std::vector<uint8_t>{0, 0, 0, 0}));
+        EXPECT_EQ(elf.symtab[1].value, align == 5 ? 0x10000004u : 0x10000000u);
+    }
+}
+
 TEST(Link, DataRelocationsAndLabelDifferences) {
     riscv_elf elf = small_object();
     elf.sections[2] = data_section(".data", std::vector<uint8_t>(12, 0));
