@@ -70,8 +70,13 @@ std::expected<placement, std::string> place_sections(const riscv_elf& elf) {
             return std::unexpected("code section " + sec.name + " asks for an alignment of " +
                                    std::to_string(sec.header.sh_addralign) + " bytes; orrik aligns code to at most " +
                                    std::to_string(MAX_CODE_ALIGNMENT));
-        if (sec.header.sh_type == SHT_NOBITS && sec.header.sh_size > 0)
-            return std::unexpected("code section " + sec.name + " holds no instructions in the object (it is NOBITS)");
+        // Code comes from the object's bytes: a size without them would only
+        // fill the image with zero words, as many as a header cares to claim.
+        if (sec.header.sh_size > 0 && sec.contents.size() != sec.header.sh_size)
+            return std::unexpected("code section " + sec.name + " holds no instructions in the object (" +
+                                   (sec.header.sh_type == SHT_NOBITS ? std::string("it is NOBITS")
+                                                                     : "its type is " + std::to_string(sec.header.sh_type)) +
+                                   ")");
         // A length that is not a whole number of words is padded with zero bytes.
         auto start = code.take(sec.name, round_up(sec.header.sh_size, 4), std::max<uint32_t>(sec.header.sh_addralign, 4));
         if (!start) return std::unexpected(start.error());

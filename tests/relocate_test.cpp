@@ -212,6 +212,22 @@ TEST(Link, EmptyCodeSectionsAddNothing) {
     }
 }
 
+// Code must be bytes of the object: a code section that only claims a size
+// (NOBITS, or a header of another type) is refused before anything is built.
+TEST(Link, CodeSectionsWithoutBytesAreRefused) {
+    const std::pair<uint32_t, const char*> rows[] = {
+        {SHT_NOBITS, "code section .text.x holds no instructions in the object (it is NOBITS)"},
+        {SHT_NULL, "code section .text.x holds no instructions in the object (its type is 0)"},
+    };
+    for (const auto& [type, message] : rows) {
+        riscv_elf elf = small_object();
+        elf.sections.push_back(section{header(type, SHF_ALLOC | SHF_EXECINSTR, 0x100, 4), ".text.x", {}});
+        auto image = link(elf);
+        ASSERT_FALSE(image) << message;
+        EXPECT_EQ(image.error(), message);
+    }
+}
+
 TEST(Link, DataRelocationsAndLabelDifferences) {
     riscv_elf elf = small_object();
     elf.sections[2] = data_section(".data", std::vector<uint8_t>(12, 0));
