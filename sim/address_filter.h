@@ -30,8 +30,8 @@ struct address_filter {
     std::unique_ptr<uint64_t[], unmap> bits;  // empty until the first step or run
     std::vector<uint32_t> used_words;         // the words of bits that are not zero
 
-    // Clears exactly the words this call's records touched, so a long session
-    // pays for what it recorded, never for the whole 32 MiB.
+    // Clears exactly the words set since the last time, so each call pays for
+    // what the one before it recorded, never for the whole 32 MiB.
     void forget() {
         for (uint32_t w : used_words) bits[w] = 0;
         used_words.clear();
