@@ -58,6 +58,7 @@ uninstall:
 
 # A Debian package in $(BUILD), installing under /usr.
 package: build
+	sh scripts/install-deps dpkg-dev
 	cd $(BUILD) && cpack
 
 clean:

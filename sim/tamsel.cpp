@@ -1,5 +1,6 @@
 // tamsel: loads one obj file and hands the machine to the console.
 #include "console.h"
+#include "terminal.h"
 
 #include <iostream>
 
@@ -15,6 +16,6 @@ int main(int argc, char** argv) {
     }
     riscv_prog prog = std::move(*loaded);
     prog.set_instr_limit(ONE_MILLION);
-    run(std::cin, prog);
+    if (!run_at_terminal(prog)) run(std::cin, prog);
     return 0;
 }
