@@ -8,6 +8,7 @@
 //     "$ build/orrik F"  and then what orrik prints (standard output and error in order),
 //     "$ build/tamsel F" and then the console: ">> COMMAND" lines are typed, the others printed,
 //     "$ cat F"          and then the lines of the file F.
+// The commands run in a scratch folder holding a copy of examples/.
 // Words after a "#" on a "$" line are a comment. A line "..." stands for any lines.
 #include "test_support.h"
 
@@ -156,7 +157,9 @@ TEST_F(DocExamples, EveryMarkedExampleRunsAsShown) {
         SCOPED_TRACE(name);
         const std::string page = test::read_file(std::filesystem::path(SOURCE_DIR) / name);
         EXPECT_FALSE(marked_blocks(page).empty()) << "no marked example";
-        test::scratch_dir dir;
+        test::scratch_dir dir;  // with a copy of examples/, which pages may use
+        std::filesystem::copy(std::filesystem::path(SOURCE_DIR) / "examples", dir / "examples",
+                              std::filesystem::copy_options::recursive);
         for (const std::string& problem : check_page(page, dir.path)) ADD_FAILURE() << problem;
     }
 }
