@@ -41,9 +41,9 @@ char* prompt(EditLine*) { return const_cast<char*>(PROMPT); }
 
 // Ctrl-C: shows "^C" at the end of the line and ends it; read_line drops it.
 unsigned char discard_line(EditLine* el, int) {
-    line_editor* editor = nullptr;
+    void* editor = nullptr;
     el_get(el, EL_CLIENTDATA, &editor);
-    editor->interrupted = true;
+    static_cast<line_editor*>(editor)->interrupted = true;
     const LineInfo* line = el_line(el);
     el_cursor(el, static_cast<int>(line->lastchar - line->cursor));
     el_insertstr(el, "^C");
