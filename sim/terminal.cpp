@@ -113,7 +113,8 @@ bool start(line_editor& editor) {
     // No interrupt character while a line is edited: "intr=" clears it now, "-intr"
     // keeps it cleared when libedit takes over changed terminal characters.
     el_set(el, EL_SETTY, "-d", "-intr", "intr=", nullptr);
-    el_set(el, EL_ADDFN, "tamsel-discard-line", "give up the line, fresh prompt", discard_line);
+    // The wide form keeps the names as given; the narrow one copies them and never frees the copies.
+    el_wset(el, EL_ADDFN, L"tamsel-discard-line", L"give up the line, fresh prompt", discard_line);
     el_set(el, EL_BIND, "^C", "tamsel-discard-line", nullptr);
     el_set(el, EL_BIND, "^R", "em-inc-search-prev", nullptr);
     bind_escape_sequences(el);
@@ -122,9 +123,13 @@ bool start(line_editor& editor) {
 
 // The next line without its line feed; nothing at Ctrl-D or when the terminal goes away.
 std::optional<std::string> read_line(line_editor& editor) {
+    EditLine* el = editor.editline.get();
     for (;;) {
+        // The editing mode before the prompt shows: keys typed as soon as it is
+        // there must not meet the terminal's own echo and interrupt character.
+        el_set(el, EL_PREP_TERM, 1);
         int count = 0;
-        const char* text = el_gets(editor.editline.get(), &count);
+        const char* text = el_gets(el, &count);
         if (editor.interrupted) {
             editor.interrupted = false;
             continue;

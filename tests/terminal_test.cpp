@@ -175,12 +175,14 @@ TEST_F(Terminal, KeysEditTheLineAndNeverReachTheCommand) {
 
 TEST_F(Terminal, CtrlCDiscardsTheLineAndCtrlDEnds) {
     start();
-    session.type("pc main\r");
+    // Shown once: keys typed the moment the prompt appears meet the editor, not
+    // the terminal's own echo (nor its interrupt character).
+    EXPECT_EQ(session.type("pc main\r"), "pc main\r\n>> ");
     const std::string shown = session.type("step garbage" + LEFT + LEFT + CTRL_C);
     EXPECT_NE(shown.find("^C\r\n>> "), std::string::npos) << shown;
     session.type("info steps" + CTRL_C);
     // Neither line ran, and Enter repeats the line before them.
-    session.type("step\r");
+    EXPECT_EQ(session.type("step\r"), "step\r\n>> ");
     session.type("\r");
     EXPECT_NE(session.type("info steps\r").find("Instructions Executed: 2\r\n"), std::string::npos);
     EXPECT_EQ(errors(), "");
