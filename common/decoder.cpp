@@ -1,6 +1,7 @@
 #include "decoder.h"
 
 #include "bits.h"
+#include "riscv_format.h"
 
 #include <array>
 #include <cstdlib>
@@ -38,8 +39,8 @@ void decode_r_type(Instruction& instr) {
 
 void decode_i_type(Instruction& instr) {
     const uint32_t w = instr.encoding;
-    instr.uimm = w >> 20;
-    instr.imm = static_cast<int32_t>(w) >> 20;
+    instr.uimm = bits(w, 31, 20);
+    instr.imm = read_i_imm(w);
     if (instr.opcode == 0x03) {
         instr.mnemonic = I_LOAD[instr.funct3];
     } else if (instr.opcode == 0x67) {
@@ -56,27 +57,22 @@ void decode_i_type(Instruction& instr) {
 }
 
 void decode_s_type(Instruction& instr) {
-    const uint32_t w = instr.encoding;
-    instr.imm = static_cast<int32_t>((static_cast<uint32_t>(sign_extend(bits(w, 31, 25), 7)) << 5) | bits(w, 11, 7));
+    instr.imm = read_s_imm(instr.encoding);
     instr.mnemonic = S_STORE[instr.funct3];
 }
 
 void decode_b_type(Instruction& instr) {
-    const uint32_t w = instr.encoding;
-    const uint32_t imm13 = bit(w, 31) << 12 | bit(w, 7) << 11 | bits(w, 30, 25) << 5 | bits(w, 11, 8) << 1;
-    instr.imm = sign_extend(imm13, 13);
+    instr.imm = read_b_imm(instr.encoding);
     instr.mnemonic = B_BRANCH[instr.funct3];
 }
 
 void decode_u_type(Instruction& instr) {
-    instr.imm = static_cast<int32_t>(instr.encoding) >> 12;
+    instr.imm = read_u_imm(instr.encoding);
     instr.mnemonic = instr.opcode == 0x17 ? "auipc" : "lui";
 }
 
 void decode_j_type(Instruction& instr) {
-    const uint32_t w = instr.encoding;
-    const uint32_t imm21 = bit(w, 31) << 20 | bits(w, 19, 12) << 12 | bit(w, 20) << 11 | bits(w, 30, 21) << 1;
-    instr.imm = sign_extend(imm21, 21);
+    instr.imm = read_j_imm(instr.encoding);
     instr.mnemonic = "jal";
 }
 

@@ -1,10 +1,9 @@
-// Reader of the ELF32 RISC-V relocatable object that clang-15 writes for orrik:
-// section headers and names, .text decoded, the data sections, the symbol
-// table and the relocations of .text. Every offset, index and size taken from
-// the file is checked against the file before it is used.
+// Reader of the ELF32 RISC-V relocatable object that clang-15 writes for orrik.
+// It keeps every section by its section index (header, name, bytes), every
+// symbol with its name from the string table .symtab links to, and the
+// relocations of every SHT_RELA section with the section they patch. Every
+// offset, index and size taken from the file is checked before it is used.
 #pragma once
-
-#include "decoder.h"
 
 #include <elf.h>
 
@@ -13,17 +12,12 @@
 #include <expected>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 struct section {
     Elf32_Shdr header{};
-    std::vector<uint8_t> contents;
-};
-
-struct Elf32_strtab {
-    Elf32_Shdr header{};
-    std::vector<char> contents;
+    std::string name;
+    std::vector<uint8_t> contents;  // empty for SHT_NOBITS: its sh_size bytes are zeros
 };
 
 struct symbol {
@@ -32,29 +26,22 @@ struct symbol {
     uint32_t size = 0;
     bool global = false;
     int32_t sh_index = 0;
+    uint8_t kind = STT_NOTYPE;  // STT_SECTION and STT_FILE entries are not labels
 };
 
 struct relocation {
-    uint32_t addr = 0;
+    uint32_t addr = 0;  // byte offset within the section it patches
     uint32_t symbol_index = 0;
     uint8_t type = 0;
     int32_t addend = 0;
+    uint32_t section_index = 0;  // the section it patches: sh_info of its SHT_RELA section
 };
 
 struct riscv_elf {
     Elf32_Ehdr header{};
-    std::vector<Elf32_Shdr> section_headers;
-    std::vector<std::string> section_names;
-    Elf32_strtab string_table;
-    std::vector<Instruction> text;
-    section bss;
-    section sbss;
-    section data;
-    section data1;
-    section rodata;
-    section rodata1;
-    std::vector<symbol> symtab;
-    std::unordered_map<std::string, std::vector<relocation>> relocations;
+    std::vector<section> sections;  // index = section index
+    std::vector<symbol> symtab;     // index = symbol index, entry 0 the null symbol
+    std::vector<relocation> relocations;
 };
 
 // Closes its file when it leaves scope.

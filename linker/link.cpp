@@ -1,15 +1,22 @@
 #include "link.h"
 
+#include "decoder.h"
+#include "describe.h"
 #include "fcloser.h"
-#include "relocate.h"
 #include "hex_text.h"
+#include "place.h"
+#include "relocate.h"
 #include "riscv_constants.h"
+#include "riscv_format.h"
 
-#include <array>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <map>
 #include <ostream>
-#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -17,96 +24,252 @@ namespace {
 template <class T>
 using result = std::expected<T, std::string>;
 
-struct placed_section {
-    std::string_view name;
-    const section* sec;
-    uint32_t address;
+constexpr uint32_t NOP = 0x00000013;
+constexpr uint32_t BRANCH_OPCODE = 0b1100011;
+constexpr uint32_t JAL_OPCODE = 0b1101111;
+
+// A data field's value, summed over the relocations at one place so that an
+// ADD/SUB pair (a label difference) is checked as a whole, then written once.
+struct data_sum {
+    field into = field::NONE;
+    bool set = false;  // the sum replaces what the place holds, rather than adding to it
+    int64_t value = 0;
 };
 
-// The data sections in the order they are written, each after the one before,
-// its start rounded up to its alignment.
-result<std::array<placed_section, 6>> place_data(const riscv_elf& elf) {
-    std::array<placed_section, 6> placed{{{".data", &elf.data, 0},
-                                          {".bss", &elf.bss, 0},
-                                          {".sbss", &elf.sbss, 0},
-                                          {".data1", &elf.data1, 0},
-                                          {".rodata", &elf.rodata, 0},
-                                          {".rodata1", &elf.rodata1, 0}}};
-    const uint64_t end = uint64_t{INITIAL_DATA_OFFSET} + SEGMENT_SIZE;
-    uint64_t next = INITIAL_DATA_OFFSET;
-    for (placed_section& p : placed) {
-        const uint64_t align = p.sec->header.sh_addralign > 1 ? p.sec->header.sh_addralign : 1;
-        const uint64_t start = (next + align - 1) / align * align;
-        if (start + p.sec->contents.size() > end)
-            return std::unexpected("the data sections do not fit in the data segment (" + std::string(p.name) +
-                                   " would end past 0x2fffffff)");
-        p.address = static_cast<uint32_t>(start);
-        if (!p.sec->contents.empty()) next = start + p.sec->contents.size();
-    }
-    return placed;
+// Everything one link works on. The code is kept as words, little-endian
+// instruction words as the assembler wrote them, from 0x10000000 on.
+struct link_state {
+    riscv_elf& elf;
+    const placement& placed;
+    std::ostream& warnings;
+    const std::string& source;
+    std::vector<uint32_t> code;
+    std::vector<bool> patched;  // by code word: a relocation wrote it
+    std::unordered_map<uint32_t, std::optional<uint32_t>> pcrel_hi;  // auipc address -> S + A - P
+    std::map<std::pair<uint32_t, uint32_t>, data_sum> data_sums;   // (section, offset) -> sum
+    std::unordered_map<std::string, size_t> undefined_uses;         // name -> uses reported so far
+    std::vector<std::string> errors;
+};
+
+uint32_t read_le(const std::vector<uint8_t>& bytes, size_t at, unsigned count) {
+    uint32_t value = 0;
+    for (unsigned i = 0; i < count; ++i) value |= uint32_t{bytes[at + i]} << (8 * i);
+    return value;
 }
 
-// Labels of .text move to the code segment, labels of the data sections to
-// where their section was placed; all others (undefined, absolute, common,
-// other sections) keep their value.
-void rebase_symbols(riscv_elf& elf, const std::array<placed_section, 6>& placed) {
-    for (symbol& sym : elf.symtab) {
-        if (sym.sh_index < 0 || sym.sh_index >= SHN_LORESERVE ||
-            static_cast<size_t>(sym.sh_index) >= elf.section_names.size())
+// The code segment's words: the code sections at their addresses, each padded
+// with zero bytes to a whole word, and nops between them. Decoding each word
+// once shows the decoder's diagnostics for words that are not instructions.
+std::vector<uint32_t> build_code(const riscv_elf& elf, const placement& placed) {
+    std::vector<uint8_t> bytes(placed.code_end - INITIAL_CODE_OFFSET);
+    for (size_t at = 0; at < bytes.size(); at += 4) bytes[at] = static_cast<uint8_t>(NOP);
+    for (size_t index : placed.code_order) {
+        const section& sec = elf.sections[index];
+        const size_t at = placed.address[index] - INITIAL_CODE_OFFSET;
+        const size_t padded = (sec.header.sh_size + 3) / 4 * 4;
+        std::fill(bytes.begin() + static_cast<ptrdiff_t>(at), bytes.begin() + static_cast<ptrdiff_t>(at + padded), 0);
+        std::copy(sec.contents.begin(), sec.contents.end(), bytes.begin() + static_cast<ptrdiff_t>(at));
+    }
+    std::vector<uint32_t> words(bytes.size() / 4);
+    for (size_t i = 0; i < words.size(); ++i) {
+        words[i] = read_le(bytes, 4 * i, 4);
+        decode_instruction(words[i]);
+    }
+    return words;
+}
+
+std::string where(const link_state& s, const relocation& relo) {
+    return describe_place(s.elf, s.placed, relo.section_index, relo.addr);
+}
+
+void report_undefined(link_state& s, const relocation& relo) {
+    const std::string& name = s.elf.symtab[relo.symbol_index].name;
+    std::string message = "undefined label '" + name + "' at " + where(s, relo);
+    // The n-th use of a name is most likely on the n-th line that mentions it.
+    const auto lines = lines_mentioning(s.source, name);
+    if (!lines.empty()) {
+        const source_line& line = lines[std::min(s.undefined_uses[name]++, lines.size() - 1)];
+        message += " (line " + std::to_string(line.number) + ": " + line.text + ")";
+    }
+    if (auto guess = closest_label(s.elf, name)) message += "; did you mean '" + *guess + "'?";
+    s.errors.push_back(message);
+}
+
+std::string unsupported(const link_state& s, const relocation& relo) {
+    const std::string type = relocation_type_name(relo.type);
+    if (relo.type == R_RISCV_GOT_HI20)
+        return type + " at " + where(s, relo) +
+               ": position-independent code is not supported; remove '.option pic' from the program";
+    return "relocation " + type + " at " + where(s, relo) + " is not supported by orrik";
+}
+
+std::string out_of_reach(const link_state& s, const relocation& relo, field into, int64_t distance) {
+    const field_reach reach = reach_of(into);
+    const std::string target = describe_target(s.elf, relo.symbol_index, relo.addend);
+    const std::string what = into == field::B ? "branch" : "jump";
+    std::string message = what + " at " + where(s, relo) + " to '" + target + "' is " + std::to_string(distance) +
+                          " bytes away, ";
+    if (distance % reach.step != 0)
+        return message + "not a multiple of 4: instructions lie on 4-byte boundaries";
+    message += "beyond its reach of " + std::to_string(reach.lo) + ".." + std::to_string(reach.hi) + " bytes; ";
+    if (into == field::B)
+        return message + "invert the condition and branch over a 'j " + target + "' instead";
+    return message + "use 'call " + target + "' or 'tail " + target + "' instead, which reach any address";
+}
+
+// Where a relocation's field lies must be inside its section.
+bool place_is_inside(link_state& s, const relocation& relo, field into) {
+    const uint64_t size = s.elf.sections[relo.section_index].header.sh_size;
+    const uint64_t width = into == field::CALL ? 8 : is_data_field(into) ? (data_field_bits(into) + 7) / 8 : 4;
+    if (uint64_t{relo.addr} + width <= size) return true;
+    std::string message = "relocation at offset " + hex_text(relo.addr) + " lies outside " +
+                          s.elf.sections[relo.section_index].name;
+    if (into == field::CALL) message += ": a call needs its auipc and its jalr there";
+    s.errors.push_back(message);
+    return false;
+}
+
+void patch_word(link_state& s, const relocation& relo, uint32_t address, field into, uint32_t value) {
+    const size_t index = (address - INITIAL_CODE_OFFSET) / 4;
+    auto result = relocate_instruction(decode_instruction(s.code[index]), into, value);
+    if (!result) {
+        const bool plain = result.error().starts_with("POKE") || result.error().starts_with("WHAT");
+        s.errors.push_back(plain ? result.error() : result.error() + " at " + where(s, relo));
+        return;
+    }
+    s.code[index] = result->encoding;
+    s.patched[index] = true;
+}
+
+void apply_to_code(link_state& s, const relocation& relo, const relocation_rule& rule, uint32_t place,
+                   uint32_t value) {
+    if (is_data_field(rule.into)) {
+        s.errors.push_back("data at " + where(s, relo) + " refers to '" +
+                           describe_target(s.elf, relo.symbol_index, relo.addend) +
+                           "': a program cannot load from the code segment, so tables belong in .data "
+                           "(write '.data' before the table)");
+        return;
+    }
+    if (rule.into == field::B || rule.into == field::J) {
+        const auto distance = static_cast<int64_t>(static_cast<int32_t>(value));
+        if (!fits(rule.into, distance)) return s.errors.push_back(out_of_reach(s, relo, rule.into, distance));
+    }
+    if (rule.into == field::CALL) {
+        patch_word(s, relo, place, field::U, value);
+        patch_word(s, relo, place + 4, field::I, value);
+    } else {
+        patch_word(s, relo, place, rule.into, value);
+    }
+    if (relo.addend != 0) s.warnings << "Report to dorvik: addend is not 0" << std::endl;
+}
+
+void apply_to_data(link_state& s, const relocation& relo, const relocation_rule& rule, int64_t value) {
+    if (!is_data_field(rule.into)) {
+        s.errors.push_back("relocation " + relocation_type_name(relo.type) + " at " + where(s, relo) +
+                           " patches an instruction, but " + s.elf.sections[relo.section_index].name +
+                           " holds data");
+        return;
+    }
+    data_sum& sum = s.data_sums[{relo.section_index, relo.addr}];
+    sum.into = rule.into;
+    switch (rule.value) {
+        case value_rule::ADD: sum.value += value; break;
+        case value_rule::SUB: sum.value -= value; break;
+        default: sum = {rule.into, true, value}; break;
+    }
+}
+
+void apply_relocation(link_state& s, const relocation& relo) {
+    if (!s.placed.placed[relo.section_index]) return;  // a section that is not in the image
+    const relocation_rule* rule = find_relocation_rule(relo.type);
+    if (!rule) return s.errors.push_back(unsupported(s, relo));
+    if (rule->value == value_rule::MARKER) return;
+    if (relo.symbol_index >= s.elf.symtab.size())
+        return s.errors.push_back("relocation at offset " + hex_text(relo.addr) + " names symbol " +
+                                  std::to_string(relo.symbol_index) + ", but the symbol table has " +
+                                  std::to_string(s.elf.symtab.size()) + " entries");
+    const symbol& sym = s.elf.symtab[relo.symbol_index];
+    if (relo.symbol_index != 0 && sym.sh_index == SHN_UNDEF) return report_undefined(s, relo);
+    if (!place_is_inside(s, relo, rule->into)) return;
+
+    const uint32_t place = s.placed.address[relo.section_index] + relo.addr;
+    const int64_t target = int64_t{sym.value} + relo.addend;
+    int64_t value = target;
+    if (rule->value == value_rule::PC_RELATIVE) value = target - place;
+    if (rule->value == value_rule::PCREL_LO) {
+        const auto hi = s.pcrel_hi.find(sym.value);
+        if (hi == s.pcrel_hi.end())
+            return s.errors.push_back("%pcrel_lo at " + where(s, relo) +
+                                      " has no %pcrel_hi relocation at the label it names");
+        if (!hi->second) return;  // the %pcrel_hi could not be resolved, and says so itself
+        value = *hi->second;
+    }
+    if (is_code_section(s.elf.sections[relo.section_index]))
+        apply_to_code(s, relo, *rule, place, static_cast<uint32_t>(value));
+    else
+        apply_to_data(s, relo, *rule, value);
+}
+
+// The S + A - P of every %pcrel_hi, by the address of its auipc, for the
+// %pcrel_lo relocations that name the auipc's label. A %got_pcrel_hi is
+// refused on its own, so its %pcrel_lo has nothing more to say.
+void collect_pcrel_hi(link_state& s) {
+    for (const relocation& relo : s.elf.relocations) {
+        const bool hi = relo.type == R_RISCV_PCREL_HI20;
+        if ((!hi && relo.type != R_RISCV_GOT_HI20) || !s.placed.placed[relo.section_index]) continue;
+        const uint32_t place = s.placed.address[relo.section_index] + relo.addr;
+        std::optional<uint32_t> value;
+        if (hi && relo.symbol_index < s.elf.symtab.size() &&
+            (relo.symbol_index == 0 || s.elf.symtab[relo.symbol_index].sh_index != SHN_UNDEF))
+            value = s.elf.symtab[relo.symbol_index].value + static_cast<uint32_t>(relo.addend) - place;
+        s.pcrel_hi[place] = value;
+    }
+}
+
+void write_data_sums(link_state& s) {
+    for (const auto& [where_at, sum] : s.data_sums) {
+        const auto [section_index, offset] = where_at;
+        std::vector<uint8_t>& bytes = s.elf.sections[section_index].contents;
+        const unsigned width = data_field_bits(sum.into);
+        const unsigned count = (width + 7) / 8;
+        if (bytes.size() < offset + count) continue;  // NOBITS: nothing stored there to patch
+        const uint32_t mask = width == 32 ? 0xffffffffu : (1u << width) - 1;
+        const uint32_t held = read_le(bytes, offset, count) & mask;
+        const int64_t as_unsigned = sum.set ? sum.value : held + sum.value;
+        const int64_t as_signed = sum.set ? sum.value : sign_extend(held, width) + sum.value;
+        if (!fits(sum.into, as_unsigned) && !fits(sum.into, as_signed)) {
+            const field_reach reach = reach_of(sum.into);
+            s.errors.push_back("the value " + std::to_string(as_unsigned) + " does not fit the " +
+                               std::to_string(width) + "-bit field at " +
+                               describe_place(s.elf, s.placed, section_index, offset) + " (" +
+                               std::to_string(reach.lo) + ".." + std::to_string(reach.hi) + ")");
             continue;
-        const std::string& name = elf.section_names[static_cast<size_t>(sym.sh_index)];
-        if (name == ".text") sym.value += INITIAL_CODE_OFFSET;
-        for (const placed_section& p : placed)
-            if (name == p.name) sym.value += p.address;
+        }
+        const uint32_t value = (static_cast<uint32_t>(as_unsigned) & mask) | (read_le(bytes, offset, count) & ~mask);
+        for (unsigned i = 0; i < count; ++i) bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
     }
 }
 
-result<void> patch(riscv_elf& elf, uint32_t index, uint32_t instr_address, uint32_t value) {
-    if (index >= elf.text.size())
-        return std::unexpected("relocation at offset " + hex_text(instr_address) + " lies outside .text");
-    auto patched = relocate_instruction(elf.text[index], static_cast<int32_t>(instr_address), static_cast<int32_t>(value));
-    if (!patched) return std::unexpected(patched.error());
-    elf.text[index] = std::move(*patched);
-    return {};
-}
-
-// The PC-relative values S + A - P of the %pcrel_hi relocations, by the
-// offset of their auipc: a %pcrel_lo names the auipc's label and takes its value.
-std::unordered_map<uint32_t, uint32_t> pcrel_hi_values(const riscv_elf& elf, const std::vector<relocation>& list) {
-    std::unordered_map<uint32_t, uint32_t> values;
-    for (const relocation& relo : list)
-        if (relo.type == R_RISCV_PCREL_HI20 && relo.symbol_index < elf.symtab.size())
-            values[relo.addr] = elf.symtab[relo.symbol_index].value + static_cast<uint32_t>(relo.addend) -
-                                (INITIAL_CODE_OFFSET + relo.addr);
-    return values;
-}
-
-result<void> apply_relocation(riscv_elf& elf, const relocation& relo,
-                              const std::unordered_map<uint32_t, uint32_t>& hi_values) {
-    if (relo.symbol_index >= elf.symtab.size())
-        return std::unexpected("relocation at offset " + hex_text(relo.addr) + " names symbol " +
-                               std::to_string(relo.symbol_index) + ", but the symbol table has " +
-                               std::to_string(elf.symtab.size()) + " entries");
-    const uint32_t target = elf.symtab[relo.symbol_index].value + static_cast<uint32_t>(relo.addend);
-    const uint32_t place = INITIAL_CODE_OFFSET + relo.addr;
-    const uint32_t index = relo.addr / 4;
-    switch (relo.type) {
-        case R_RISCV_PCREL_HI20: return patch(elf, index, relo.addr, target - place);
-        case R_RISCV_PCREL_LO12_I:
-        case R_RISCV_PCREL_LO12_S: {
-            const uint32_t hi_offset = elf.symtab[relo.symbol_index].value - INITIAL_CODE_OFFSET;
-            const auto hi = hi_values.find(hi_offset);
-            if (hi == hi_values.end())
-                return std::unexpected("%pcrel_lo at offset " + hex_text(relo.addr) +
-                                       " has no %pcrel_hi relocation at the label it names");
-            return patch(elf, index, relo.addr, hi->second);
+// A branch or jal that the assembler resolved itself (a number instead of a
+// label) holds the whole byte distance: halve it as the simulator expects.
+void halve_numeric_jumps(link_state& s) {
+    for (size_t index : s.placed.code_order) {
+        const section& sec = s.elf.sections[index];
+        for (uint32_t offset = 0; offset < sec.header.sh_size; offset += 4) {
+            const size_t i = (s.placed.address[index] + offset - INITIAL_CODE_OFFSET) / 4;
+            const uint32_t w = s.code[i];
+            const uint32_t opcode = bits(w, 6, 0);
+            if (s.patched[i] || (opcode != BRANCH_OPCODE && opcode != JAL_OPCODE)) continue;
+            const int32_t distance = opcode == BRANCH_OPCODE ? read_b_imm(w) : read_j_imm(w);
+            if (distance % 4 != 0) {
+                // Text or data bytes in a code section can look like this; a real jump there would be a mistake.
+                s.warnings << "warning: '" << instr_to_string(decode_instruction(w)) << "' at "
+                           << describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset)
+                           << " jumps by a number of bytes that is not a multiple of 4; left as it is" << std::endl;
+                continue;
+            }
+            s.code[i] = opcode == BRANCH_OPCODE ? write_b_imm(w, distance / 2) : write_j_imm(w, distance / 2);
         }
-        case R_RISCV_CALL:
-        case R_RISCV_CALL_PLT: {
-            if (auto done = patch(elf, index, relo.addr, target - place); !done) return done;
-            return patch(elf, index + 1, relo.addr + 4, target - place);  // the jalr after the auipc
-        }
-        default: return patch(elf, index, relo.addr, target);
     }
 }
 
@@ -117,6 +280,33 @@ void put16(std::vector<uint8_t>& out, uint16_t value) {
 
 void put32(std::vector<uint8_t>& out, uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(value >> shift));
+}
+
+std::vector<uint8_t> obj_image(const riscv_elf& elf, const placement& placed, const std::vector<uint32_t>& code) {
+    size_t size = 14 + 4 * code.size();
+    for (size_t index : placed.data_order) size += 10 + elf.sections[index].contents.size();
+    for (const symbol& sym : elf.symtab) size += 10 + sym.name.size();
+    std::vector<uint8_t> out;
+    out.reserve(size);
+    put32(out, MAGIC_WORD);
+    put16(out, CODE_INDICATOR);
+    put32(out, INITIAL_CODE_OFFSET);
+    put32(out, static_cast<uint32_t>(code.size()));
+    for (uint32_t word : code) put32(out, word);
+    for (size_t index : placed.data_order) write_data_section(elf.sections[index], out, placed.address[index]);
+    for (const symbol& sym : elf.symtab) {
+        put16(out, SYMB_INDICATOR);
+        put32(out, sym.value);
+        put32(out, static_cast<uint32_t>(sym.name.size()));
+        out.insert(out.end(), sym.name.begin(), sym.name.end());
+    }
+    return out;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+    return text;
 }
 
 }  // namespace
@@ -130,43 +320,49 @@ bool write_data_section(const section& sec, std::vector<uint8_t>& out, uint32_t 
     return true;
 }
 
-result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings) {
-    auto placed = place_data(elf);
+result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings, const std::string& source) {
+    auto placed = place_sections(elf);
     if (!placed) return std::unexpected(placed.error());
     rebase_symbols(elf, *placed);
 
-    if (const auto it = elf.relocations.find(".text"); it != elf.relocations.end()) {
-        const auto hi_values = pcrel_hi_values(elf, it->second);
-        for (const relocation& relo : it->second) {
-            if (relo.type == R_RISCV_RELAX || relo.type == R_RISCV_ALIGN) continue;  // markers, nothing to patch
-            if (auto done = apply_relocation(elf, relo, hi_values); !done) return std::unexpected(done.error());
-            if (relo.addend != 0) warnings << "Report to dorvik: addend is not 0" << std::endl;
-        }
-    }
-
-    std::vector<uint8_t> out;
-    put32(out, MAGIC_WORD);
-    put16(out, CODE_INDICATOR);
-    put32(out, INITIAL_CODE_OFFSET);
-    put32(out, static_cast<uint32_t>(elf.text.size()));
-    for (const Instruction& instr : elf.text) put32(out, instr.encoding);
-    for (const placed_section& p : *placed) write_data_section(*p.sec, out, p.address);
-    for (const symbol& sym : elf.symtab) {
-        put16(out, SYMB_INDICATOR);
-        put32(out, sym.value);
-        put32(out, static_cast<uint32_t>(sym.name.size()));
-        out.insert(out.end(), sym.name.begin(), sym.name.end());
-    }
-    return out;
+    link_state s{elf, *placed, warnings, source, build_code(elf, *placed), {}, {}, {}, {}, {}};
+    s.patched.assign(s.code.size(), false);
+    collect_pcrel_hi(s);
+    for (const relocation& relo : elf.relocations) apply_relocation(s, relo);
+    write_data_sums(s);
+    if (!s.errors.empty()) return std::unexpected(joined(s.errors));
+    halve_numeric_jumps(s);
+    return obj_image(elf, *placed, s.code);
 }
 
 std::optional<std::string> write_obj_file(const std::string& path, const std::vector<uint8_t>& image) {
-    file_ptr out_obj(std::fopen(path.c_str(), "w"));
-    if (!out_obj) return "cannot open obj file '" + path + "' for writing: " + std::strerror(errno);
+    const size_t slash = path.rfind('/');
+    std::string temp = (slash == std::string::npos ? "" : path.substr(0, slash + 1)) + ".orrik-XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd == -1) return "cannot write obj file '" + path + "': " + std::strerror(errno);
+    // The mode a plain create would have given, rather than mkstemp's owner-only one.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+    file_ptr out_obj(fdopen(fd, "w"));
+    if (!out_obj) {
+        const int open_errno = errno;
+        close(fd);
+        std::remove(temp.c_str());
+        return "cannot write obj file '" + path + "': " + std::strerror(open_errno);
+    }
     const bool written = std::fwrite(image.data(), 1, image.size(), out_obj.get()) == image.size();
     const int write_errno = errno;
     const bool closed = std::fclose(out_obj.release()) == 0;
-    if (!written || !closed)
-        return "cannot write obj file '" + path + "': " + std::strerror(written ? errno : write_errno);
+    if (!written || !closed) {
+        const int error = written ? errno : write_errno;
+        std::remove(temp.c_str());
+        return "cannot write obj file '" + path + "': " + std::strerror(error);
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        std::remove(temp.c_str());
+        return "cannot write obj file '" + path + "': " + std::strerror(error);
+    }
     return std::nullopt;
 }

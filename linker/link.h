@@ -1,6 +1,7 @@
 // The linker's steps between reading the object and writing the file: place
-// the data sections, rebase the symbols, patch the relocations of .text, and
-// lay out the obj image (magic word, one code block, data blocks, symbols).
+// every allocatable section, rebase the symbols, apply the relocations of code
+// and data, and lay out the obj image (magic word, one code block, data
+// blocks, symbols).
 #pragma once
 
 #include "elf_loader.h"
@@ -12,11 +13,15 @@
 #include <string>
 #include <vector>
 
-// Changes `elf` in place (symbol values, instruction words) and returns the
-// bytes of the obj file. Addend warnings go to `warnings`.
-std::expected<std::vector<uint8_t>, std::string> link_object(riscv_elf& elf, std::ostream& warnings);
+// Changes `elf` in place (symbol values, data bytes) and returns the bytes of
+// the obj file, or every reason the program cannot link, one per line.
+// Warnings go to `warnings`; `source` is the assembly text, quoted in messages
+// about undefined labels (empty when unknown).
+std::expected<std::vector<uint8_t>, std::string> link_object(riscv_elf& elf, std::ostream& warnings,
+                                                             const std::string& source = {});
 
-// Writes the image to `path`, checking every write and the close.
+// Writes the image next to `path` and renames it over `path` only when it is
+// complete, so a failed write never leaves a half image behind.
 std::optional<std::string> write_obj_file(const std::string& path, const std::vector<uint8_t>& image);
 
 // Appends one data block for a section with contents; an empty one adds nothing.

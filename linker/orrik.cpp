@@ -6,7 +6,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <fstream>
 #include <iostream>
+#include <new>
+#include <sstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,9 +39,45 @@ std::optional<std::string> assemble(const std::string& fname, const std::string&
         _exit(1);  // not exit: the parent's buffers must not be flushed twice
     }
     int status = 0;
-    if (waitpid(-1, &status, 0) == -1 || (status & 0x7f) != 0) return "CRITICAL SYSTEM ERROR";
+    pid_t waited = 0;
+    while ((waited = waitpid(pid, &status, 0)) == -1 && errno == EINTR) {
+    }
+    if (waited == -1 || (status & 0x7f) != 0) return "CRITICAL SYSTEM ERROR";
     if (((status >> 8) & 0xff) != 0) return "Error: invalid risc-v assembly file ipnut";
     return std::nullopt;
+}
+
+// The source, for quoting the lines that messages are about; empty if unreadable.
+std::string read_source(const std::string& fname) {
+    std::ifstream in(fname, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int link(const std::string& fname) {
+    std::string obj_name = fname;
+    obj_name.back() = 'o';
+
+    if (auto error = assemble(fname, obj_name)) {
+        std::cerr << *error << std::endl;
+        return 1;
+    }
+    auto elf = load_riscv32i_elf(obj_name);
+    if (!elf) {
+        std::cerr << elf.error() << std::endl;
+        return 1;
+    }
+    auto image = link_object(*elf, std::cerr, read_source(fname));
+    if (!image) {
+        std::cerr << image.error() << std::endl;
+        return 1;
+    }
+    if (auto error = write_obj_file(obj_name, *image)) {
+        std::cerr << *error << std::endl;
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -54,26 +94,10 @@ int main(int argc, char** argv) {
         std::cerr << USAGE << std::endl;
         return 1;
     }
-    std::string obj_name = fname;
-    obj_name.back() = 'o';
-
-    if (auto error = assemble(fname, obj_name)) {
-        std::cerr << *error << std::endl;
+    try {
+        return link(fname);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "not enough memory to link " << fname << std::endl;
         return 1;
     }
-    auto elf = load_riscv32i_elf(obj_name);
-    if (!elf) {
-        std::cerr << elf.error() << std::endl;
-        return 1;
-    }
-    auto image = link_object(*elf, std::cerr);
-    if (!image) {
-        std::cerr << image.error() << std::endl;
-        return 1;
-    }
-    if (auto error = write_obj_file(obj_name, *image)) {
-        std::cerr << *error << std::endl;
-        return 1;
-    }
-    return 0;
 }

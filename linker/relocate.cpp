@@ -1,46 +1,147 @@
 #include "relocate.h"
 
-#include "bits.h"
+#include "riscv_format.h"
 
-// The low 12 bits of a to word bits 31..20.
-void i_relocate(Instruction& instr, int32_t a) { instr.encoding |= static_cast<uint32_t>(a) << 20; }
+#include <elf.h>
 
-// a bits 11..5 to word bits 31..25, a bits 4..0 to word bits 11..7.
-void s_relocate(Instruction& instr, int32_t a) {
-    const uint32_t v = static_cast<uint32_t>(a);
-    instr.encoding |= bits(v, 11, 5) << 25 | bits(v, 4, 0) << 7;
+#include <array>
+
+namespace {
+
+using enum value_rule;
+
+constexpr std::array RULES = {
+    relocation_rule{R_RISCV_32, "R_RISCV_32", ABSOLUTE, field::DATA32},
+    relocation_rule{R_RISCV_BRANCH, "R_RISCV_BRANCH", PC_RELATIVE, field::B},
+    relocation_rule{R_RISCV_JAL, "R_RISCV_JAL", PC_RELATIVE, field::J},
+    relocation_rule{R_RISCV_CALL, "R_RISCV_CALL", PC_RELATIVE, field::CALL},
+    relocation_rule{R_RISCV_CALL_PLT, "R_RISCV_CALL_PLT", PC_RELATIVE, field::CALL},
+    relocation_rule{R_RISCV_PCREL_HI20, "R_RISCV_PCREL_HI20", PC_RELATIVE, field::U},
+    relocation_rule{R_RISCV_PCREL_LO12_I, "R_RISCV_PCREL_LO12_I", PCREL_LO, field::I},
+    relocation_rule{R_RISCV_PCREL_LO12_S, "R_RISCV_PCREL_LO12_S", PCREL_LO, field::S},
+    relocation_rule{R_RISCV_HI20, "R_RISCV_HI20", ABSOLUTE, field::U},
+    relocation_rule{R_RISCV_LO12_I, "R_RISCV_LO12_I", ABSOLUTE, field::I},
+    relocation_rule{R_RISCV_LO12_S, "R_RISCV_LO12_S", ABSOLUTE, field::S},
+    relocation_rule{R_RISCV_ADD8, "R_RISCV_ADD8", ADD, field::DATA8},
+    relocation_rule{R_RISCV_ADD16, "R_RISCV_ADD16", ADD, field::DATA16},
+    relocation_rule{R_RISCV_ADD32, "R_RISCV_ADD32", ADD, field::DATA32},
+    relocation_rule{R_RISCV_SUB6, "R_RISCV_SUB6", SUB, field::DATA6},
+    relocation_rule{R_RISCV_SUB8, "R_RISCV_SUB8", SUB, field::DATA8},
+    relocation_rule{R_RISCV_SUB16, "R_RISCV_SUB16", SUB, field::DATA16},
+    relocation_rule{R_RISCV_SUB32, "R_RISCV_SUB32", SUB, field::DATA32},
+    relocation_rule{R_RISCV_SET6, "R_RISCV_SET6", ABSOLUTE, field::DATA6},
+    relocation_rule{R_RISCV_SET8, "R_RISCV_SET8", ABSOLUTE, field::DATA8},
+    relocation_rule{R_RISCV_SET16, "R_RISCV_SET16", ABSOLUTE, field::DATA16},
+    relocation_rule{R_RISCV_SET32, "R_RISCV_SET32", ABSOLUTE, field::DATA32},
+    relocation_rule{R_RISCV_32_PCREL, "R_RISCV_32_PCREL", PC_RELATIVE, field::DATA32},
+    relocation_rule{R_RISCV_RELAX, "R_RISCV_RELAX", MARKER, field::NONE},
+    relocation_rule{R_RISCV_ALIGN, "R_RISCV_ALIGN", MARKER, field::NONE},
+};
+
+// Names of the types orrik refuses, for its messages.
+constexpr std::array<std::pair<uint32_t, const char*>, 20> REFUSED_NAMES = {{
+    {R_RISCV_NONE, "R_RISCV_NONE"},
+    {R_RISCV_64, "R_RISCV_64"},
+    {R_RISCV_RELATIVE, "R_RISCV_RELATIVE"},
+    {R_RISCV_COPY, "R_RISCV_COPY"},
+    {R_RISCV_JUMP_SLOT, "R_RISCV_JUMP_SLOT"},
+    {R_RISCV_GOT_HI20, "R_RISCV_GOT_HI20"},
+    {R_RISCV_TLS_GOT_HI20, "R_RISCV_TLS_GOT_HI20"},
+    {R_RISCV_TLS_GD_HI20, "R_RISCV_TLS_GD_HI20"},
+    {R_RISCV_TPREL_HI20, "R_RISCV_TPREL_HI20"},
+    {R_RISCV_TPREL_LO12_I, "R_RISCV_TPREL_LO12_I"},
+    {R_RISCV_TPREL_LO12_S, "R_RISCV_TPREL_LO12_S"},
+    {R_RISCV_TPREL_ADD, "R_RISCV_TPREL_ADD"},
+    {R_RISCV_ADD64, "R_RISCV_ADD64"},
+    {R_RISCV_SUB64, "R_RISCV_SUB64"},
+    {R_RISCV_RVC_BRANCH, "R_RISCV_RVC_BRANCH"},
+    {R_RISCV_RVC_JUMP, "R_RISCV_RVC_JUMP"},
+    {R_RISCV_RVC_LUI, "R_RISCV_RVC_LUI"},
+    {R_RISCV_GPREL_I, "R_RISCV_GPREL_I"},
+    {R_RISCV_GPREL_S, "R_RISCV_GPREL_S"},
+    {R_RISCV_IRELATIVE, "R_RISCV_IRELATIVE"},
+}};
+
+// The format a field belongs to, for checking the word it is written into.
+InstructionType format_of(field f) {
+    switch (f) {
+        case field::B: return B_TYPE;
+        case field::J: return J_TYPE;
+        case field::U: return U_TYPE;
+        case field::S: return S_TYPE;
+        default: return I_TYPE;
+    }
 }
 
-// The upper 20 bits, rounded so that the sign-extended low 12 bits of an
-// addi, load or store %lo(a) add up to a again.
-void u_relocate(Instruction& instr, int32_t a) {
-    instr.encoding |= (static_cast<uint32_t>(a) + 0x800) & 0xfffff000;
+const char* format_name(field f) {
+    constexpr const char* NAMES[] = {"B", "J", "U", "I", "S"};
+    return NAMES[static_cast<int>(f) - static_cast<int>(field::B)];
 }
 
-// Half the distance, in the standard B field positions.
-void b_relocate(Instruction& instr, int32_t a) {
-    const uint32_t h = static_cast<uint32_t>(a >> 1);
-    instr.encoding |= bit(h, 12) << 31 | bits(h, 10, 5) << 25 | bits(h, 4, 1) << 8 | bit(h, 11) << 7;
+}  // namespace
+
+const relocation_rule* find_relocation_rule(uint32_t type) {
+    for (const relocation_rule& rule : RULES)
+        if (rule.type == type) return &rule;
+    return nullptr;
 }
 
-// Half the distance, in the standard J field positions.
-void j_relocate(Instruction& instr, int32_t a) {
-    const uint32_t h = static_cast<uint32_t>(a >> 1);
-    instr.encoding |= bit(h, 20) << 31 | bits(h, 10, 1) << 21 | bit(h, 11) << 20 | bits(h, 19, 12) << 12;
+std::string relocation_type_name(uint32_t type) {
+    if (const relocation_rule* rule = find_relocation_rule(type)) return rule->name;
+    for (const auto& [number, name] : REFUSED_NAMES)
+        if (number == type) return name;
+    return "type " + std::to_string(type);
 }
 
-std::expected<Instruction, std::string> relocate_instruction(const Instruction& instruction, int32_t instr_address,
-                                                             int32_t label_address) {
+bool is_data_field(field f) { return f >= field::DATA6; }
+
+unsigned data_field_bits(field f) {
+    switch (f) {
+        case field::DATA6: return 6;
+        case field::DATA8: return 8;
+        case field::DATA16: return 16;
+        default: return 32;
+    }
+}
+
+field_reach reach_of(field f) {
+    switch (f) {
+        case field::B: return {-8192, 8188, 4};
+        case field::J: return {-2097152, 2097148, 4};
+        case field::DATA6: case field::DATA8: case field::DATA16: case field::DATA32: {
+            // Signed or unsigned: either reading of the bits is a value a program may mean.
+            const int64_t span = int64_t{1} << data_field_bits(f);
+            return {-span / 2, span - 1, 1};
+        }
+        // The rest take the low bits of a 32-bit value, and every 32-bit value has them.
+        default: return {INT32_MIN, UINT32_MAX, 1};
+    }
+}
+
+bool fits(field f, int64_t value) {
+    const field_reach reach = reach_of(f);
+    return value >= reach.lo && value <= reach.hi && value % reach.step == 0;
+}
+
+std::expected<Instruction, std::string> relocate_instruction(const Instruction& instruction, field into,
+                                                             uint32_t value) {
+    if (instruction.type == R_TYPE) return std::unexpected("POKE DORVIK: WHY ARE WE RELOCATING AN R TYPE?????????");
+    if (instruction.type > J_TYPE)
+        return std::unexpected("WHAT THE FUCKKKKKKKKKKKK ILLEGAL INSTRUCTION TYPE IN RELOCATION");
+    if (into < field::B || into > field::S) return std::unexpected("no instruction field to write");
+    if (instruction.type != format_of(into))
+        return std::unexpected(std::string("a ") + format_name(into) + "-type field cannot be written into '" +
+                               instruction.mnemonic + "'");
     Instruction patched = instruction;
-    const int32_t distance = static_cast<int32_t>(static_cast<uint32_t>(label_address) - static_cast<uint32_t>(instr_address));
-    switch (instruction.type) {
-        case R_TYPE: return std::unexpected("POKE DORVIK: WHY ARE WE RELOCATING AN R TYPE?????????");
-        case I_TYPE: i_relocate(patched, label_address); break;
-        case S_TYPE: s_relocate(patched, label_address); break;
-        case B_TYPE: b_relocate(patched, distance); break;
-        case U_TYPE: u_relocate(patched, label_address); break;
-        case J_TYPE: j_relocate(patched, distance); break;
-        default: return std::unexpected("WHAT THE FUCKKKKKKKKKKKK ILLEGAL INSTRUCTION TYPE IN RELOCATION");
+    const uint32_t w = instruction.encoding;
+    const auto v = static_cast<int32_t>(value);
+    switch (into) {
+        case field::B: patched.encoding = write_b_imm(w, v / 2); break;
+        case field::J: patched.encoding = write_j_imm(w, v / 2); break;
+        case field::U: patched.encoding = write_u_imm(w, static_cast<int32_t>((value + 0x800) >> 12)); break;
+        case field::I: patched.encoding = write_i_imm(w, v); break;
+        case field::S: patched.encoding = write_s_imm(w, v); break;
+        default: break;
     }
     return patched;
 }

@@ -3,33 +3,27 @@
 // is half the byte distance.
 #pragma once
 
+#include "riscv_format.h"
+
 #include <cstdint>
 
 namespace enc {
-
-constexpr uint32_t u(int32_t v) { return static_cast<uint32_t>(v); }
 
 constexpr uint32_t r(uint32_t f7, uint32_t rs2, uint32_t rs1, uint32_t f3, uint32_t rd, uint32_t opc = 0x33) {
     return f7 << 25 | rs2 << 20 | rs1 << 15 | f3 << 12 | rd << 7 | opc;
 }
 constexpr uint32_t i(int32_t imm, uint32_t rs1, uint32_t f3, uint32_t rd, uint32_t opc = 0x13) {
-    return (u(imm) & 0xfff) << 20 | rs1 << 15 | f3 << 12 | rd << 7 | opc;
+    return write_i_imm(rs1 << 15 | f3 << 12 | rd << 7 | opc, imm);
 }
 constexpr uint32_t s(int32_t imm, uint32_t rs2, uint32_t rs1, uint32_t f3) {
-    return ((u(imm) >> 5) & 0x7f) << 25 | rs2 << 20 | rs1 << 15 | f3 << 12 | (u(imm) & 0x1f) << 7 | 0x23;
+    return write_s_imm(rs2 << 20 | rs1 << 15 | f3 << 12 | 0x23, imm);
 }
 constexpr uint32_t b(int32_t imm, uint32_t rs2, uint32_t rs1, uint32_t f3) {
-    const uint32_t v = u(imm);
-    return ((v >> 12) & 1) << 31 | ((v >> 5) & 0x3f) << 25 | rs2 << 20 | rs1 << 15 | f3 << 12 |
-           ((v >> 1) & 0xf) << 8 | ((v >> 11) & 1) << 7 | 0x63;
+    return write_b_imm(rs2 << 20 | rs1 << 15 | f3 << 12 | 0x63, imm);
 }
-constexpr uint32_t lui(uint32_t rd, uint32_t upper) { return upper << 12 | rd << 7 | 0x37; }
-constexpr uint32_t auipc(uint32_t rd, uint32_t upper) { return upper << 12 | rd << 7 | 0x17; }
-constexpr uint32_t jal(uint32_t rd, int32_t imm) {
-    const uint32_t v = u(imm);
-    return ((v >> 20) & 1) << 31 | ((v >> 1) & 0x3ff) << 21 | ((v >> 11) & 1) << 20 | ((v >> 12) & 0xff) << 12 |
-           rd << 7 | 0x6f;
-}
+constexpr uint32_t lui(uint32_t rd, uint32_t upper) { return write_u_imm(rd << 7 | 0x37, static_cast<int32_t>(upper)); }
+constexpr uint32_t auipc(uint32_t rd, uint32_t upper) { return write_u_imm(rd << 7 | 0x17, static_cast<int32_t>(upper)); }
+constexpr uint32_t jal(uint32_t rd, int32_t imm) { return write_j_imm(rd << 7 | 0x6f, imm); }
 
 constexpr uint32_t addi(uint32_t rd, uint32_t rs1, int32_t imm) { return i(imm, rs1, 0, rd); }
 constexpr uint32_t jalr(uint32_t rd, uint32_t rs1, int32_t imm) { return i(imm, rs1, 0, rd, 0x67); }

@@ -8,78 +8,123 @@
 
 namespace {
 
-Instruction relocated(uint32_t word, int32_t instr_address, int32_t label_address) {
-    auto result = relocate_instruction(decode_instruction(word), instr_address, label_address);
+Instruction relocated(uint32_t word, field into, uint32_t value) {
+    auto result = relocate_instruction(decode_instruction(word), into, value);
     EXPECT_TRUE(result) << result.error();
     return result.value_or(Instruction{});
 }
 
-int32_t imm_of(const Instruction& patched) { return decode_instruction(patched.encoding).imm; }
+int32_t imm_of(uint32_t word) { return decode_instruction(word).imm; }
 
 TEST(Relocate, BranchesAndJumpsStoreHalfTheDistance) {
-    // The linker passes the offset in .text and the placed label address.
-    EXPECT_EQ(imm_of(relocated(enc::beq(0, 0, 0), 0x10, 0x10000018)), 4);
-    EXPECT_EQ(imm_of(relocated(enc::beq(0, 0, 0), 0x10, 0x10000008)), -4);
-    EXPECT_EQ(imm_of(relocated(enc::bne(1, 2, 0), 0, 0x10000000 + 8188)), 4094);
-    EXPECT_EQ(imm_of(relocated(enc::bne(1, 2, 0), 8192, 0x10000000)), -4096);
-    EXPECT_EQ(imm_of(relocated(enc::jal(1, 0), 0x20, 0x10000030)), 8);
-    EXPECT_EQ(imm_of(relocated(enc::jal(1, 0), 0x100000, 0x10000000)), -524288);
-    EXPECT_EQ(relocated(enc::jal(1, 0), 0x20, 0x10000020).encoding, enc::jal(1, 0));
-    const Instruction patched = relocated(enc::beq(1, 2, 0), 0, 0x10000008);
+    EXPECT_EQ(imm_of(relocated(enc::beq(0, 0, 0), field::B, 8).encoding), 4);
+    EXPECT_EQ(imm_of(relocated(enc::beq(0, 0, 0), field::B, static_cast<uint32_t>(-8)).encoding), -4);
+    EXPECT_EQ(imm_of(relocated(enc::bne(1, 2, 0), field::B, 8188).encoding), 4094);
+    EXPECT_EQ(imm_of(relocated(enc::bne(1, 2, 0), field::B, static_cast<uint32_t>(-8192)).encoding), -4096);
+    EXPECT_EQ(imm_of(relocated(enc::jal(1, 0), field::J, 16).encoding), 8);
+    EXPECT_EQ(imm_of(relocated(enc::jal(1, 0), field::J, static_cast<uint32_t>(-2097152)).encoding), -1048576);
+    EXPECT_EQ(relocated(enc::jal(1, 0), field::J, 0).encoding, enc::jal(1, 0));
+    const Instruction patched = relocated(enc::beq(1, 2, 0), field::B, 8);
     EXPECT_EQ(patched.imm, 0);  // only the encoding changes
     EXPECT_EQ(patched.encoding, enc::beq(1, 2, 4));
 }
 
-TEST(Relocate, AbsoluteAddressesInIAndSAndU) {
-    EXPECT_EQ(relocated(enc::addi(5, 5, 0), 0, 0x20000010).encoding >> 20, 0x010u);
-    const Instruction lui = relocated(enc::lui(5, 0), 0, 0x20000010);
-    EXPECT_EQ(lui.encoding >> 12, 0x20000u);
+TEST(Relocate, FieldsAreClearedBeforeTheyAreSet) {
+    EXPECT_EQ(relocated(enc::addi(5, 5, 0x7ff), field::I, 0x20000010).encoding, enc::addi(5, 5, 0x010));
+    const uint32_t lui = relocated(enc::lui(5, 0xfffff), field::U, 0x20000010).encoding;
+    EXPECT_EQ(lui, enc::lui(5, 0x20000));
     EXPECT_EQ(imm_of(lui), 131072);
-    const uint32_t store = relocated(enc::sw(1, 5, 0), 0, 0x20000044).encoding;
-    EXPECT_EQ(store >> 25, 0x02u);
-    EXPECT_EQ((store >> 7) & 0x1f, 0x04u);
-    // Patching twice ORs both; with address 0 the second pass changes nothing.
-    const Instruction twice = relocated(relocated(enc::addi(5, 5, 0), 0, 0x123).encoding, 0, 0);
-    EXPECT_EQ(twice.encoding, enc::addi(5, 5, 0x123));
-    EXPECT_EQ(relocated(enc::addi(5, 5, 0x100), 0, 0x011).encoding, enc::addi(5, 5, 0x111));
+    EXPECT_EQ(relocated(enc::sw(1, 5, -1), field::S, 0x20000044).encoding, enc::sw(1, 5, 0x044));
+    EXPECT_EQ(relocated(enc::bne(1, 2, -2), field::B, 8).encoding, enc::bne(1, 2, 4));
+    EXPECT_EQ(relocated(enc::jal(0, -2), field::J, 8).encoding, enc::jal(0, 4));
+    // Patching twice leaves the second value, not both ORed together.
+    EXPECT_EQ(relocated(relocated(enc::addi(5, 5, 0), field::I, 0x123).encoding, field::I, 0x400).encoding,
+              enc::addi(5, 5, 0x400));
 }
 
 TEST(Relocate, UpperHalfRoundsSoHiPlusLoReachesEveryAddress) {
-    for (uint32_t address : {0x20000000u, 0x200007ffu, 0x20000800u, 0x20000fffu, 0x2abcdeffu, 0x2ffff800u}) {
-        const uint32_t hi = relocated(enc::lui(5, 0), 0, static_cast<int32_t>(address)).encoding & 0xfffff000;
-        const int32_t lo = imm_of(relocated(enc::addi(5, 5, 0), 0, static_cast<int32_t>(address)));
+    for (uint32_t address : {0x20000000u, 0x200007ffu, 0x20000800u, 0x20000fffu, 0x2abcdeffu, 0x2ffff800u, 0xfffff800u}) {
+        const uint32_t hi = relocated(enc::lui(5, 0), field::U, address).encoding & 0xfffff000;
+        const int32_t lo = imm_of(relocated(enc::addi(5, 5, 0), field::I, address).encoding);
         EXPECT_EQ(hi + static_cast<uint32_t>(lo), address) << std::hex << address;
     }
 }
 
-TEST(Relocate, RTypeAndUnknownFormatsCannotBePatched) {
-    auto r = relocate_instruction(decode_instruction(enc::add(1, 2, 3)), 0, 0x10);
+TEST(Relocate, WordsOfAnotherFormatCannotBePatched) {
+    auto r = relocate_instruction(decode_instruction(enc::add(1, 2, 3)), field::I, 0x10);
     ASSERT_FALSE(r);
     EXPECT_EQ(r.error(), "POKE DORVIK: WHY ARE WE RELOCATING AN R TYPE?????????");
     Instruction odd = decode_instruction(enc::NOP);
     odd.type = static_cast<InstructionType>(9);
-    auto bad = relocate_instruction(odd, 0, 0);
+    auto bad = relocate_instruction(odd, field::I, 0);
     ASSERT_FALSE(bad);
     EXPECT_EQ(bad.error(), "WHAT THE FUCKKKKKKKKKKKK ILLEGAL INSTRUCTION TYPE IN RELOCATION");
+    auto branch_into_addi = relocate_instruction(decode_instruction(enc::NOP), field::B, 8);
+    ASSERT_FALSE(branch_into_addi);
+    EXPECT_EQ(branch_into_addi.error(), "a B-type field cannot be written into 'addi'");
 }
 
-// A hand-made object: what the linker does with indices that lie outside its tables.
+TEST(Relocate, ReachOfEachField) {
+    struct row {
+        field into;
+        int64_t value;
+        bool fits;
+    };
+    const row rows[] = {
+        {field::B, 8188, true},         {field::B, 8192, false},        {field::B, -8192, true},
+        {field::B, -8196, false},       {field::B, 6, false},           {field::J, 2097148, true},
+        {field::J, 2097152, false},     {field::J, -2097152, true},     {field::J, 2, false},
+        {field::DATA8, 255, true},      {field::DATA8, 256, false},     {field::DATA8, -128, true},
+        {field::DATA8, -129, false},    {field::DATA16, 65535, true},   {field::DATA16, 65536, false},
+        {field::DATA6, 63, true},       {field::DATA6, 64, false},      {field::DATA32, 0xffffffff, true},
+        {field::U, 0xffffffff, true},   {field::I, -1, true},
+    };
+    for (const row& r : rows) EXPECT_EQ(fits(r.into, r.value), r.fits) << static_cast<int>(r.into) << " " << r.value;
+}
+
+// A hand-made object with the sections the assembler writes.
+Elf32_Shdr header(uint32_t type, uint32_t flags, uint32_t size, uint32_t align = 1) {
+    Elf32_Shdr h{};
+    h.sh_type = type;
+    h.sh_flags = flags;
+    h.sh_size = size;
+    h.sh_addralign = align;
+    return h;
+}
+
+section code_section(const std::string& name, std::vector<uint32_t> words, uint32_t align = 4) {
+    section sec{header(SHT_PROGBITS, SHF_ALLOC | SHF_EXECINSTR, static_cast<uint32_t>(4 * words.size()), align), name, {}};
+    for (uint32_t w : words)
+        for (int i = 0; i < 4; ++i) sec.contents.push_back(static_cast<uint8_t>(w >> (8 * i)));
+    return sec;
+}
+
+section data_section(const std::string& name, std::vector<uint8_t> bytes, uint32_t align = 1) {
+    return {header(SHT_PROGBITS, SHF_ALLOC | SHF_WRITE, static_cast<uint32_t>(bytes.size()), align), name, bytes};
+}
+
 riscv_elf small_object() {
     riscv_elf elf;
-    elf.section_names = {"", ".text", ".data"};
-    elf.text = {decode_instruction(enc::lui(5, 0)), decode_instruction(enc::addi(5, 5, 0))};
+    elf.sections = {section{}, code_section(".text", {enc::lui(5, 0), enc::addi(5, 5, 0)}),
+                    data_section(".data", {1, 2, 3, 4, 5, 6, 7, 8})};
     elf.symtab = {symbol{}, symbol{"buf", 4, 0, false, 2}, symbol{"abs", 0x1234, 0, false, SHN_ABS}};
-    elf.data.contents = {1, 2, 3, 4, 5, 6, 7, 8};
     return elf;
+}
+
+std::expected<std::vector<uint8_t>, std::string> link(riscv_elf& elf, std::string* warnings = nullptr) {
+    std::ostringstream out;
+    auto image = link_object(elf, out);
+    if (warnings) *warnings = out.str();
+    return image;
 }
 
 TEST(Link, RebasesPatchesAndLaysOutTheImage) {
     riscv_elf elf = small_object();
-    elf.relocations[".text"] = {{0, 1, R_RISCV_HI20, 0}, {4, 1, R_RISCV_LO12_I, 0}, {4, 0, R_RISCV_RELAX, 0}};
-    std::ostringstream warnings;
-    auto image = link_object(elf, warnings);
+    elf.relocations = {{0, 1, R_RISCV_HI20, 0, 1}, {4, 1, R_RISCV_LO12_I, 0, 1}, {4, 0, R_RISCV_RELAX, 0, 1}};
+    std::string warnings;
+    auto image = link(elf, &warnings);
     ASSERT_TRUE(image) << image.error();
-    EXPECT_EQ(warnings.str(), "");
+    EXPECT_EQ(warnings, "");
     EXPECT_EQ(elf.symtab[1].value, 0x20000004u);
     EXPECT_EQ(elf.symtab[2].value, 0x1234u);  // absolute: kept
     const std::vector<uint8_t> expected = {
@@ -94,47 +139,134 @@ TEST(Link, RebasesPatchesAndLaysOutTheImage) {
 
 TEST(Link, RelocationsOutsideTheTablesAreErrors) {
     const std::pair<relocation, const char*> rows[] = {
-        {{0, 7, R_RISCV_HI20, 0}, "names symbol 7, but the symbol table has 3 entries"},
-        {{8, 1, R_RISCV_HI20, 0}, "relocation at offset 0x8 lies outside .text"},
-        {{4, 1, R_RISCV_CALL, 0}, "relocation at offset 0x8 lies outside .text"},  // its jalr is missing
-        {{4, 1, R_RISCV_PCREL_LO12_I, 0}, "has no %pcrel_hi relocation"},
+        {{0, 7, R_RISCV_HI20, 0, 1}, "names symbol 7, but the symbol table has 3 entries"},
+        {{8, 1, R_RISCV_HI20, 0, 1}, "relocation at offset 0x8 lies outside .text"},
+        {{4, 1, R_RISCV_CALL, 0, 1}, "relocation at offset 0x4 lies outside .text: a call needs its auipc and its jalr"},
+        {{4, 1, R_RISCV_PCREL_LO12_I, 0, 1}, "%pcrel_lo at offset 4 of .text has no %pcrel_hi relocation"},
+        {{6, 1, R_RISCV_32, 0, 2}, "relocation at offset 0x6 lies outside .data"},
+        {{0, 1, R_RISCV_HI20, 0, 2}, "relocation R_RISCV_HI20 at offset 0 of .data patches an instruction, but .data holds data"},
+        {{0, 1, R_RISCV_TPREL_HI20, 0, 1}, "relocation R_RISCV_TPREL_HI20 at offset 0 of .text is not supported by orrik"},
+        {{0, 1, 200, 0, 1}, "relocation type 200 at offset 0 of .text is not supported by orrik"},
     };
     for (const auto& [relo, message] : rows) {
         riscv_elf elf = small_object();
-        elf.relocations[".text"] = {relo};
-        std::ostringstream warnings;
-        auto image = link_object(elf, warnings);
+        elf.relocations = {relo};
+        auto image = link(elf);
         ASSERT_FALSE(image) << message;
         EXPECT_NE(image.error().find(message), std::string::npos) << image.error();
     }
 }
 
-TEST(Link, DataSectionsArePlacedInOrderAndAligned) {
-    riscv_elf elf = small_object();
-    elf.data.contents = {1, 2, 3};
-    elf.bss.contents.assign(5, 0);
-    elf.bss.header.sh_addralign = 4;
-    elf.rodata.contents = {'h', 'i', 0};
-    elf.rodata.header.sh_addralign = 8;
-    elf.section_names = {"", ".text", ".data", ".bss", ".rodata"};
-    elf.symtab = {symbol{}, symbol{"z", 1, 0, false, 3}, symbol{"msg", 0, 0, false, 4}};
-    std::ostringstream warnings;
-    auto image = link_object(elf, warnings);
+TEST(Link, EveryAllocatableSectionIsPlaced) {
+    riscv_elf elf;
+    section bss{header(SHT_NOBITS, SHF_ALLOC | SHF_WRITE, 5, 4), ".bss", {}};
+    section note{header(SHT_PROGBITS, 0, 3), ".comment", {'x', 'y', 0}};
+    elf.sections = {section{},
+                    code_section(".text", {enc::NOP}),
+                    data_section(".rodata", {'h', 'i', 0}, 8),
+                    data_section(".sdata", {9, 9}, 4),
+                    code_section(".text.init", {enc::NOP}, 16),
+                    bss,
+                    data_section(".data", {1, 2, 3}),
+                    note};
+    elf.symtab = {symbol{},
+                  symbol{"z", 1, 0, false, 5},
+                  symbol{"msg", 0, 0, false, 2},
+                  symbol{"small", 0, 0, false, 3},
+                  symbol{"start", 0, 0, false, 4},
+                  symbol{"common", 8, 12, false, SHN_COMMON},
+                  symbol{"later", 0, 0, false, 7}};
+    auto image = link(elf);
     ASSERT_TRUE(image) << image.error();
-    EXPECT_EQ(elf.symtab[1].value, 0x20000005u);  // .bss starts at 0x20000004
+    EXPECT_EQ(elf.symtab[1].value, 0x20000005u);  // .data, then .bss at the next multiple of 4
     EXPECT_EQ(elf.symtab[2].value, 0x20000010u);  // .rodata at the next multiple of 8 after 0x20000009
-    elf.bss.contents.assign(0x10000000, 0);
-    EXPECT_FALSE(link_object(elf, warnings));  // no longer fits in the data segment
+    EXPECT_EQ(elf.symtab[3].value, 0x20000014u);  // then the others in header order
+    EXPECT_EQ(elf.symtab[4].value, 0x10000010u);  // code: nops up to the alignment
+    EXPECT_EQ(elf.symtab[5].value, 0x20000018u);  // COMMON last, at its own alignment
+    EXPECT_EQ(elf.symtab[6].value, 0u);           // not allocated: not placed
+    // Code block of five words (nop, three nops of padding, nop); .bss gets no data block.
+    EXPECT_EQ(std::vector<uint8_t>(image->begin() + 10, image->begin() + 14), (std::vector<uint8_t>{0, 0, 0, 5}));
+    const std::string bytes(image->begin(), image->end());
+    EXPECT_NE(bytes.find(std::string("\xda\xda\x20\x00\x00\x00\x00\x00\x00\x03\x01\x02\x03", 13)), std::string::npos);
+    EXPECT_NE(bytes.find(std::string("\xda\xda\x20\x00\x00\x10\x00\x00\x00\x03hi\0", 13)), std::string::npos);
+    EXPECT_NE(bytes.find(std::string("\xda\xda\x20\x00\x00\x14\x00\x00\x00\x02\x09\x09", 12)), std::string::npos);
+    EXPECT_EQ(bytes.find(std::string("\xda\xda\x20\x00\x00\x04", 6)), std::string::npos);
+
+    elf.sections[5].header.sh_size = 0x10000000;
+    auto too_big = link(elf);
+    ASSERT_FALSE(too_big);
+    EXPECT_EQ(too_big.error(), "the data sections do not fit in the data segment (.bss would end past 0x2fffffff)");
 }
 
-TEST(Link, FailedWritesAreReported) {
+TEST(Link, DataRelocationsAndLabelDifferences) {
+    riscv_elf elf = small_object();
+    elf.sections[2] = data_section(".data", std::vector<uint8_t>(12, 0));
+    elf.sections[2].contents[8] = 0xff;  // a constant the assembler left there: -1
+    elf.symtab.push_back(symbol{"end", 9, 0, false, 2});
+    elf.relocations = {{0, 1, R_RISCV_32, 8, 2},      // buf + 8
+                       {4, 3, R_RISCV_ADD16, 0, 2},   // end - buf
+                       {4, 1, R_RISCV_SUB16, 0, 2},
+                       {8, 3, R_RISCV_ADD8, 0, 2},    // end - buf - 1
+                       {8, 1, R_RISCV_SUB8, 0, 2},
+                       {10, 3, R_RISCV_32_PCREL, 0, 2}};  // stands past the end of .data: refused
+    auto refused = link(elf);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error(), "relocation at offset 0xa lies outside .data");
+    elf = small_object();
+    elf.sections[2] = data_section(".data", std::vector<uint8_t>(12, 0));
+    elf.sections[2].contents[8] = 0xff;
+    elf.symtab.push_back(symbol{"end", 9, 0, false, 2});
+    elf.relocations = {{0, 1, R_RISCV_32, 8, 2}, {4, 3, R_RISCV_ADD16, 0, 2}, {4, 1, R_RISCV_SUB16, 0, 2},
+                       {8, 3, R_RISCV_ADD8, 0, 2}, {8, 1, R_RISCV_SUB8, 0, 2}};
+    auto image = link(elf);
+    ASSERT_TRUE(image) << image.error();
+    const std::vector<uint8_t>& data = elf.sections[2].contents;
+    EXPECT_EQ(std::vector<uint8_t>(data.begin(), data.begin() + 9),
+              (std::vector<uint8_t>{0x0c, 0x00, 0x00, 0x20, 5, 0, 0, 0, 4}));
+    // A difference too large for its byte is refused, not cut (the byte held 5 already).
+    elf = small_object();
+    elf.symtab.push_back(symbol{"far", 0x1000, 0, false, 2});
+    elf.relocations = {{4, 3, R_RISCV_ADD8, 0, 2}, {4, 1, R_RISCV_SUB8, 0, 2}};
+    auto too_far = link(elf);
+    ASSERT_FALSE(too_far);
+    EXPECT_EQ(too_far.error(), "the value 4097 does not fit the 8-bit field at buf in .data (-128..255)");
+}
+
+TEST(Link, NumericBranchesAreHalvedAndLabelledOnesReachChecked) {
+    auto object = [](uint32_t far) {
+        riscv_elf elf = small_object();
+        elf.sections[1] = code_section(".text", {enc::beq(0, 0, 8), enc::jal(0, -4), enc::bne(1, 2, 0), enc::NOP});
+        elf.symtab.push_back(symbol{"far", far, 0, false, 1});
+        elf.relocations = {{8, 3, R_RISCV_BRANCH, 0, 1}};
+        return elf;
+    };
+    riscv_elf elf = object(9000);
+    auto refused = link(elf);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error(),
+              "branch at offset 8 of .text to 'far' is 8992 bytes away, beyond its reach of -8192..8188 bytes; "
+              "invert the condition and branch over a 'j far' instead");
+    elf = object(12);
+    auto image = link(elf);
+    ASSERT_TRUE(image) << image.error();
+    auto word = [&](size_t i) {
+        uint32_t w = 0;
+        for (size_t k = 0; k < 4; ++k) w = w << 8 | (*image)[14 + 4 * i + k];
+        return w;
+    };
+    EXPECT_EQ(word(0), enc::beq(0, 0, 4));  // numbers in bytes, stored halved
+    EXPECT_EQ(word(1), enc::jal(0, -2));
+    EXPECT_EQ(word(2), enc::bne(1, 2, 2));  // the label 4 bytes on, halved once
+}
+
+TEST(Link, FailedWritesAreReportedAndLeaveNothing) {
     const std::vector<uint8_t> image(100000, 0xab);
-    auto full = write_obj_file("/dev/full", image);
-    ASSERT_TRUE(full);
-    EXPECT_EQ(*full, "cannot write obj file '/dev/full': No space left on device");
+    auto missing = write_obj_file("/no/such/folder/prog.o", image);
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(*missing, "cannot write obj file '/no/such/folder/prog.o': No such file or directory");
     auto folder = write_obj_file("/tmp", image);
     ASSERT_TRUE(folder);
-    EXPECT_EQ(*folder, "cannot open obj file '/tmp' for writing: Is a directory");
+    EXPECT_EQ(*folder, "cannot write obj file '/tmp': Is a directory");
 }
 
 }  // namespace

@@ -184,10 +184,253 @@ TEST_F(Toolchain, AddendsWarnButLink) {
 }
 
 TEST_F(Toolchain, AnRTypeRelocationStopsBeforeWriting) {
-    const run_result r = link("  .text\n  .reloc ., R_RISCV_32, foo\n  add x1, x2, x3\nfoo: nop\n");
+    const run_result r = link("  .text\n  .reloc ., R_RISCV_LO12_I, foo\n  add x1, x2, x3\nfoo: nop\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "POKE DORVIK: WHY ARE WE RELOCATING AN R TYPE?????????\n");
     EXPECT_EQ(test::read_file(dir / "prog.o").substr(0, 4), "\x7f" "ELF");  // the assembler's object stays
+}
+
+}  // namespace
+
+namespace {
+
+// Programs of the kinds learners write, each run to its `done` label; the
+// registers hold what any RV32IM machine gives for them.
+struct Program : Toolchain {
+    // Links `source` (status 0, nothing printed) and returns "info registers" at done.
+    std::string registers_at_done(const std::string& source) {
+        const run_result linked = link(source);
+        EXPECT_EQ(linked.status, 0) << linked.err;
+        EXPECT_EQ(linked.err, "");
+        const run_result r = tamsel("pc main\nbreak done\nrun\ninfo registers\n");
+        EXPECT_EQ(r.err, "");
+        return r.out;
+    }
+};
+
+TEST_F(Program, TablesOfAddressesAndLinkedLists) {
+    const std::string out = registers_at_done(R"(
+    .text
+main:
+    la t0, head             # sum a linked list of {value, next}
+    li a0, 0
+walk:
+    lw t1, 0(t0)
+    add a0, a0, t1
+    lw t0, 4(t0)
+    bnez t0, walk
+    la t2, jumps            # a jump table in .rodata
+    lw t3, 8(t2)
+    jalr ra, 0(t3)
+    la t4, pointers
+    lw a2, 0(t4)            # .word label+8
+    lw a2, 0(a2)
+    lw a3, 4(t4)            # the address of code
+done:
+    j done
+case0: li a1, 10
+    ret
+case1: li a1, 11
+    ret
+case2: li a1, 12
+    ret
+    .data
+head:  .word 1, second
+third: .word 100, 0
+second: .word 20, third
+pointers: .word head+8, case1
+    .section .rodata
+jumps: .word case0, case1, case2
+)");
+    EXPECT_EQ(reg(out, 10), "121");
+    EXPECT_EQ(reg(out, 11), "12");
+    EXPECT_EQ(reg(out, 12), "100");
+    EXPECT_EQ(reg(out, 13), "0x1000004c");
+}
+
+TEST_F(Program, LengthsAsLabelDifferences) {
+    const std::string out = registers_at_done(R"(
+    .text
+main:
+    la t0, lengths
+    lw a0, 0(t0)
+    lhu a1, 4(t0)
+    lbu a2, 6(t0)
+    lw a3, 8(t0)
+    la t1, code_len
+    lw a4, 0(t1)
+done:
+    j done
+    .section .rodata
+msg: .asciz "hello, world"
+msg_end:
+    .data
+lengths:
+    .word msg_end - msg
+    .half msg_end - msg
+    .byte msg_end - msg - 1
+    .byte 0
+    .word msg - msg_end
+code_len: .word done - main
+)");
+    EXPECT_EQ(reg(out, 10), "13");
+    EXPECT_EQ(reg(out, 11), "13");
+    EXPECT_EQ(reg(out, 12), "12");
+    EXPECT_EQ(reg(out, 13), "-13");
+    EXPECT_EQ(reg(out, 14), "36");
+}
+
+TEST_F(Program, SmallDataCommonAndStartUpSections) {
+    const run_result linked = link(R"(
+    .section .text.init,"ax",@progbits
+main:
+    la sp, stack_top
+    call start
+done:
+    j done
+    .text
+start:
+    addi sp, sp, -16
+    sw ra, 12(sp)
+    la t0, small
+    lw a0, 0(t0)
+    la t0, konst
+    lw a1, 0(t0)
+    la t0, counter
+    lw a2, 0(t0)
+    la t0, table
+    lw a3, 4(t0)
+    la t0, word
+    lw a4, 0(t0)
+    la t0, buffer
+    sw a0, 60(t0)
+    lw a5, 60(t0)
+    lw ra, 12(sp)
+    addi sp, sp, 16
+    ret
+    .section .sdata,"aw"
+small: .word 7
+    .section .srodata,"a"
+konst: .word 8
+    .section .sbss,"aw",@nobits
+counter: .space 4
+    .section .data.table,"aw"
+table: .word 9, 10
+    .section .rodata.words,"a"
+word: .word 11
+    .comm buffer, 64, 4
+    .bss
+stack: .space 256
+stack_top:
+)");
+    ASSERT_EQ(linked.status, 0) << linked.err;
+    const run_result r = tamsel("pc main\nbreak done\nrun\ninfo registers\ninfo labels\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(reg(r.out, 10), "7");
+    EXPECT_EQ(reg(r.out, 11), "8");
+    EXPECT_EQ(reg(r.out, 12), "0");
+    EXPECT_EQ(reg(r.out, 13), "10");
+    EXPECT_EQ(reg(r.out, 14), "11");
+    EXPECT_EQ(reg(r.out, 15), "7");
+    EXPECT_EQ(reg(r.out, 2), "0x20000100");  // sp back at the top of the stack in .bss
+    EXPECT_NE(r.out.find("\nstart: 10000000\n"), std::string::npos);  // .text first, then .text.init
+    EXPECT_NE(r.out.find("\nmain: 10000060\n"), std::string::npos);
+}
+
+TEST_F(Program, NumericOffsetsMeanBytes) {
+    const std::string out = registers_at_done(R"(
+    .text
+main:
+    li a0, 1
+    beq x0, x0, 8
+    li a0, 2                # skipped
+    jal x0, 8
+    li a0, 3                # skipped
+    li a1, 2
+back:
+    addi a1, a1, -1
+    bne a1, x0, -4
+done:
+    j done
+)");
+    EXPECT_EQ(reg(out, 10), "1");
+    EXPECT_EQ(reg(out, 11), "0");
+}
+
+TEST_F(Program, AStringAtTheEndOfTheCodeIsKeptWhole) {
+    // The decoder says which words of the code are not instructions, and links all the same.
+    const std::string diagnostics = "ERROR IN DECODE: UNIDENTIFIED OPCODE: 61\nENCODING: 0x64636261\n"
+                                    "ERROR IN DECODE: UNIDENTIFIED OPCODE: 65\nENCODING: 0x00006665\n";
+    const run_result linked = link("  .text\nmain: li a0, 5\ndone: j done\nname: .ascii \"abcdef\"\n");
+    EXPECT_EQ(linked.status, 0);
+    EXPECT_EQ(linked.err, diagnostics);
+    const std::string obj = test::read_file(dir / "prog.o");
+    EXPECT_EQ(obj.substr(10, 4), std::string("\0\0\0\4", 4));  // two words, and six bytes padded to eight
+    EXPECT_EQ(obj.substr(22, 8), std::string("dcba\0\0fe", 8));
+    const run_result r = tamsel("pc main\nbreak done\nrun\ninfo registers\n");
+    EXPECT_EQ(reg(r.out, 10), "5");
+}
+
+// What a learner gets wrong is refused with a message that says where and what
+// to do, and leaves no obj image that tamsel would load.
+struct Refused : Toolchain {
+    void expect_refused(const std::string& source, const std::vector<std::string>& lines) {
+        const run_result r = link(source);
+        EXPECT_EQ(r.status, 1);
+        std::string expected;
+        for (const std::string& line : lines) expected += line + "\n";
+        EXPECT_EQ(r.err, expected);
+        const run_result sim = tamsel("");
+        EXPECT_EQ(sim.status, 1) << "an image was left behind";
+    }
+};
+
+TEST_F(Refused, MisspeltAndMissingLabelsAllAtOnce) {
+    expect_refused(R"(    .text
+main:
+    li t0, 3
+loop:
+    addi t0, t0, -1
+    bnez t0, lopp
+    la a0, valeu
+    call helpr
+    call printf   # there is no library
+done: j done
+helper: ret
+    .data
+value: .word 1
+table: .word nowhere, value
+)",
+                   {"undefined label 'lopp' at loop+4 in .text (line 6: bnez t0, lopp); did you mean 'loop'?",
+                    "undefined label 'valeu' at loop+8 in .text (line 7: la a0, valeu); did you mean 'value'?",
+                    "undefined label 'helpr' at loop+16 in .text (line 8: call helpr); did you mean 'helper'?",
+                    "undefined label 'printf' at loop+24 in .text (line 9: call printf   # there is no library)",
+                    "undefined label 'nowhere' at table in .data (line 14: table: .word nowhere, value)"});
+}
+
+TEST_F(Refused, BranchesBeyondTheirReach) {
+    expect_refused("  .text\nmain: beq t0, t1, far\n  .fill 2100, 4, 0x13\nfar: j main\n",
+                   {"branch at main in .text to 'far' is 8404 bytes away, beyond its reach of -8192..8188 bytes; "
+                    "invert the condition and branch over a 'j far' instead"});
+    expect_refused("  .text\nmain: jal x0, far\n  .fill 530000, 4, 0x13\nfar: nop\n",
+                   {"jump at main in .text to 'far' is 2120004 bytes away, beyond its reach of -2097152..2097148 "
+                    "bytes; use 'call far' or 'tail far' instead, which reach any address"});
+    // Just inside the reach: links and lands.
+    const run_result r = link("  .text\nmain: beq x0, x0, done\n  .fill 2046, 4, 0x13\ndone: j done\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(tamsel("pc main\nstep\ninfo registers\n").out.find("PC: 0x10001ffc"), std::string::npos);
+}
+
+TEST_F(Refused, PositionIndependentCodeAndTablesInCode) {
+    expect_refused("  .option pic\n  .text\nmain: la a0, v\n  .data\nv: .word 1\n",
+                   {"R_RISCV_GOT_HI20 at main in .text: position-independent code is not supported; "
+                    "remove '.option pic' from the program"});
+    const std::string zero_word = "ERROR IN DECODE: UNIDENTIFIED OPCODE: 0\nENCODING: 0x00000000";
+    expect_refused("  .text\nmain: j main\njumps: .word main, main\n",
+                   {zero_word, zero_word, "data at jumps in .text refers to 'main': a program cannot load from the code segment, so tables "
+                    "belong in .data (write '.data' before the table)",
+                    "data at jumps+4 in .text refers to 'main': a program cannot load from the code segment, so "
+                    "tables belong in .data (write '.data' before the table)"});
 }
 
 }  // namespace
