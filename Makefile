@@ -1,9 +1,12 @@
-# The quick start: `make demo` and `make test`. Both install what is missing first.
+# The quick start: `make demo` and `make test`. Every target installs the Debian
+# packages it needs first, when they are missing; plain `make` builds.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= $(if $(CI),-DWERROR=ON,)
 
-.PHONY: deps build test test-sanitize fuzz bench demo install uninstall package clean
+.PHONY: all deps build test test-sanitize fuzz bench demo install uninstall package clean
+
+all: build
 
 deps:
 	@sh scripts/install-deps
@@ -46,19 +49,27 @@ bench: deps
 demo: build
 	sh examples/demo.sh $(BUILD)
 
-# Installs both programs and their manual pages under PREFIX; uninstall removes
-# exactly the files the last install listed in $(BUILD)/install_manifest.txt.
+# Installs both programs, their manual pages, copyright and changelog under
+# PREFIX, through sudo when PREFIX is not yours. $(BUILD)/installed_files.txt
+# lists what went where, and uninstall removes exactly that; nothing else
+# writes it, and clean keeps it.
 PREFIX ?= /usr/local
+INSTALLED = $(BUILD)/installed_files.txt
 install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+	@sh scripts/install "$(BUILD)" "$(PREFIX)" "$(INSTALLED)"
 
 uninstall:
-	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
-	xargs rm -f < $(BUILD)/install_manifest.txt
+	@sh scripts/uninstall "$(BUILD)" "$(INSTALLED)"
 
-# A Debian package in $(BUILD), installing under /usr.
+# A Debian package in $(BUILD), installing under /usr. dpkg-shlibdeps (from
+# dpkg-dev, with file) reads its dependencies from the programs.
 package: build
+	@sh scripts/install-deps dpkg-dev file
 	cd $(BUILD) && cpack
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz
+	@if [ -s "$(INSTALLED)" ]; then \
+	  find "$(BUILD)" -mindepth 1 -maxdepth 1 ! -name installed_files.txt -exec rm -rf {} +; \
+	  echo "kept $(INSTALLED): make uninstall removes what it lists"; \
+	else rm -rf "$(BUILD)"; fi
+	rm -rf $(BUILD)-sanitize $(BUILD)-fuzz
