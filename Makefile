@@ -4,6 +4,14 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= $(if $(CI),-DWERROR=ON,)
 
+# Run as root in a folder that someone else owns (`sudo make install`), the
+# build, its tests and the package are made as that owner, so that the build
+# folder stays theirs; only installing runs as root.
+ifeq ($(shell id -u),0)
+  OWNER := $(shell stat -c '%u %g' .)
+  AS_OWNER := $(if $(filter 0,$(firstword $(OWNER))),,setpriv --reuid=$(word 1,$(OWNER)) --regid=$(word 2,$(OWNER)) --clear-groups)
+endif
+
 .PHONY: all deps build test test-sanitize fuzz bench demo install uninstall package clean
 
 all: build
@@ -12,11 +20,11 @@ deps:
 	@sh scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j $(JOBS)
+	$(AS_OWNER) cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	$(AS_OWNER) cmake --build $(BUILD) -j $(JOBS)
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && $(AS_OWNER) ctest --output-on-failure -j $(JOBS)
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
@@ -65,7 +73,7 @@ uninstall:
 # dpkg-dev, with file) reads its dependencies from the programs.
 package: build
 	@sh scripts/install-deps dpkg-dev file
-	cd $(BUILD) && cpack
+	cd $(BUILD) && $(AS_OWNER) cpack
 
 clean:
 	@if [ -s "$(INSTALLED)" ]; then \
