@@ -64,7 +64,7 @@ expect "$(tree "$other")" "$other_before" "make uninstall changed another instal
 install
 echo "changed" >> "$prefix/bin/tamsel"
 rm "$prefix/share/doc/orrik-tamsel/changelog.gz"
-expect "$(uninstall | grep -v '^removed')" "gone already: $prefix/share/doc/orrik-tamsel/changelog.gz
+expect "$(uninstall | grep -v '^removed')" "already gone: $prefix/share/doc/orrik-tamsel/changelog.gz
 left $prefix/bin/tamsel: it changed after make install" "make uninstall of changed files said"
 expect "$(cd "$prefix" && find . -type f | LC_ALL=C sort)" "./bin/keep
 ./bin/tamsel" "make uninstall of changed files left"
