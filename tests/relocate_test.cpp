@@ -198,6 +198,19 @@ TEST(Link, EveryAllocatableSectionIsPlaced) {
     EXPECT_EQ(too_big.error(), "the data sections do not fit in the data segment (.bss would end past 0x2fffffff)");
 }
 
+TEST(Link, CodeSectionsThatCannotBePlaced) {
+    riscv_elf elf = small_object();
+    elf.sections[1].header.sh_addralign = 8192;
+    auto aligned = link(elf);
+    ASSERT_FALSE(aligned);
+    EXPECT_EQ(aligned.error(), "code section .text asks for an alignment of 8192 bytes; orrik aligns code to at most 4096");
+    elf = small_object();
+    elf.sections[1].header.sh_type = SHT_NOBITS;
+    auto zeros = link(elf);
+    ASSERT_FALSE(zeros);
+    EXPECT_EQ(zeros.error(), "code section .text holds no instructions in the object (it is NOBITS)");
+}
+
 TEST(Link, DataRelocationsAndLabelDifferences) {
     riscv_elf elf = small_object();
     elf.sections[2] = data_section(".data", std::vector<uint8_t>(12, 0));
