@@ -1,19 +1,30 @@
-# The quick start: `make demo` and `make test`. Both install what is missing first.
+# The quick start: `make demo` and `make test`. Every target installs the Debian
+# packages it needs first, when they are missing; plain `make` builds.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= $(if $(CI),-DWERROR=ON,)
 
-.PHONY: deps build test test-sanitize fuzz bench demo install uninstall package clean
+# Run as root in a folder that someone else owns (`sudo make install`), the
+# build, its tests and the package are made as that owner, so that the build
+# folder stays theirs; only installing runs as root.
+ifeq ($(shell id -u),0)
+  OWNER := $(shell stat -c '%u %g' .)
+  AS_OWNER := $(if $(filter 0,$(firstword $(OWNER))),,setpriv --reuid=$(word 1,$(OWNER)) --regid=$(word 2,$(OWNER)) --clear-groups)
+endif
+
+.PHONY: all deps build test test-sanitize fuzz bench demo install uninstall package clean
+
+all: build
 
 deps:
 	@sh scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j $(JOBS)
+	$(AS_OWNER) cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	$(AS_OWNER) cmake --build $(BUILD) -j $(JOBS)
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && $(AS_OWNER) ctest --output-on-failure -j $(JOBS)
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
@@ -48,19 +59,27 @@ bench: deps
 demo: build
 	sh examples/demo.sh $(BUILD)
 
-# Installs both programs and their manual pages under PREFIX; uninstall removes
-# exactly the files the last install listed in $(BUILD)/install_manifest.txt.
+# Installs both programs, their manual pages, copyright and changelog under
+# PREFIX, through sudo when PREFIX is not yours. $(BUILD)/installed_files.txt
+# lists what went where, and uninstall removes exactly that; nothing else
+# writes it, and clean keeps it.
 PREFIX ?= /usr/local
+INSTALLED = $(BUILD)/installed_files.txt
 install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+	@sh scripts/install "$(BUILD)" "$(PREFIX)" "$(INSTALLED)"
 
 uninstall:
-	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
-	xargs rm -f < $(BUILD)/install_manifest.txt
+	@sh scripts/uninstall "$(BUILD)" "$(INSTALLED)"
 
-# A Debian package in $(BUILD), installing under /usr.
+# A Debian package in $(BUILD), installing under /usr. dpkg-shlibdeps (from
+# dpkg-dev, with file) reads its dependencies from the programs.
 package: build
-	cd $(BUILD) && cpack
+	@sh scripts/install-deps dpkg-dev file
+	cd $(BUILD) && $(AS_OWNER) cpack
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz
+	@if [ -s "$(INSTALLED)" ]; then \
+	  find "$(BUILD)" -mindepth 1 -maxdepth 1 ! -name installed_files.txt -exec rm -rf {} +; \
+	  echo "kept $(INSTALLED): make uninstall removes what it lists"; \
+	else rm -rf "$(BUILD)"; fi
+	rm -rf $(BUILD)-sanitize $(BUILD)-fuzz

@@ -2,19 +2,13 @@
 
 #include "decoder.h"
 #include "describe.h"
-#include "fcloser.h"
 #include "hex_text.h"
+#include "obj_writer.h"
 #include "place.h"
 #include "relocate.h"
 #include "riscv_constants.h"
 #include "riscv_format.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <map>
 #include <ostream>
 #include <unordered_map>
@@ -274,36 +268,6 @@ void halve_numeric_jumps(link_state& s) {
     }
 }
 
-void put16(std::vector<uint8_t>& out, uint16_t value) {
-    out.push_back(static_cast<uint8_t>(value >> 8));
-    out.push_back(static_cast<uint8_t>(value));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(value >> shift));
-}
-
-std::vector<uint8_t> obj_image(const riscv_elf& elf, const placement& placed, const std::vector<uint32_t>& code) {
-    size_t size = 14 + 4 * code.size();
-    for (size_t index : placed.data_order) size += 10 + elf.sections[index].contents.size();
-    for (const symbol& sym : elf.symtab) size += 10 + sym.name.size();
-    std::vector<uint8_t> out;
-    out.reserve(size);
-    put32(out, MAGIC_WORD);
-    put16(out, CODE_INDICATOR);
-    put32(out, INITIAL_CODE_OFFSET);
-    put32(out, static_cast<uint32_t>(code.size()));
-    for (uint32_t word : code) put32(out, word);
-    for (size_t index : placed.data_order) write_data_section(elf.sections[index], out, placed.address[index]);
-    for (const symbol& sym : elf.symtab) {
-        put16(out, SYMB_INDICATOR);
-        put32(out, sym.value);
-        put32(out, static_cast<uint32_t>(sym.name.size()));
-        out.insert(out.end(), sym.name.begin(), sym.name.end());
-    }
-    return out;
-}
-
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
@@ -311,15 +275,6 @@ std::string joined(const std::vector<std::string>& lines) {
 }
 
 }  // namespace
-
-bool write_data_section(const section& sec, std::vector<uint8_t>& out, uint32_t data_offset) {
-    if (sec.contents.empty()) return true;
-    put16(out, DATA_INDICATOR);
-    put32(out, data_offset);
-    put32(out, static_cast<uint32_t>(sec.contents.size()));
-    out.insert(out.end(), sec.contents.begin(), sec.contents.end());
-    return true;
-}
 
 result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings, const std::string& source) {
     auto placed = place_sections(elf);
@@ -334,36 +289,4 @@ result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings,
     if (!s.errors.empty()) return std::unexpected(joined(s.errors));
     halve_numeric_jumps(s);
     return obj_image(elf, *placed, s.code);
-}
-
-std::optional<std::string> write_obj_file(const std::string& path, const std::vector<uint8_t>& image) {
-    const size_t slash = path.rfind('/');
-    std::string temp = (slash == std::string::npos ? "" : path.substr(0, slash + 1)) + ".orrik-XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd == -1) return "cannot write obj file '" + path + "': " + std::strerror(errno);
-    // The mode a plain create would have given, rather than mkstemp's owner-only one.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    file_ptr out_obj(fdopen(fd, "w"));
-    if (!out_obj) {
-        const int open_errno = errno;
-        close(fd);
-        std::remove(temp.c_str());
-        return "cannot write obj file '" + path + "': " + std::strerror(open_errno);
-    }
-    const bool written = std::fwrite(image.data(), 1, image.size(), out_obj.get()) == image.size();
-    const int write_errno = errno;
-    const bool closed = std::fclose(out_obj.release()) == 0;
-    if (!written || !closed) {
-        const int error = written ? errno : write_errno;
-        std::remove(temp.c_str());
-        return "cannot write obj file '" + path + "': " + std::strerror(error);
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        std::remove(temp.c_str());
-        return "cannot write obj file '" + path + "': " + std::strerror(error);
-    }
-    return std::nullopt;
 }

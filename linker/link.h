@@ -5,11 +5,11 @@
 #pragma once
 
 #include "elf_loader.h"
+#include "obj_writer.h"
 
 #include <cstdint>
 #include <expected>
 #include <iosfwd>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,10 +19,3 @@
 // about undefined labels (empty when unknown).
 std::expected<std::vector<uint8_t>, std::string> link_object(riscv_elf& elf, std::ostream& warnings,
                                                              const std::string& source = {});
-
-// Writes the image next to `path` and renames it over `path` only when it is
-// complete, so a failed write never leaves a half image behind.
-std::optional<std::string> write_obj_file(const std::string& path, const std::vector<uint8_t>& image);
-
-// Appends one data block for a section with contents; an empty one adds nothing.
-bool write_data_section(const section& sec, std::vector<uint8_t>& out, uint32_t data_offset);

@@ -72,7 +72,8 @@ std::expected<placement, std::string> place_sections(const riscv_elf& elf) {
                                    std::to_string(MAX_CODE_ALIGNMENT));
         // Code comes from the object's bytes: a size without them would only
         // fill the image with zero words, as many as a header cares to claim.
-        if (sec.header.sh_size > 0 && sec.contents.size() != sec.header.sh_size)
+        const bool no_bytes = sec.header.sh_type == SHT_NOBITS || sec.contents.size() != sec.header.sh_size;
+        if (sec.header.sh_size > 0 && no_bytes)
             return std::unexpected("code section " + sec.name + " holds no instructions in the object (" +
                                    (sec.header.sh_type == SHT_NOBITS ? std::string("it is NOBITS")
                                                                      : "its type is " + std::to_string(sec.header.sh_type)) +

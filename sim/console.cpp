@@ -304,16 +304,19 @@ void read_line(std::istream& is, std::string& line) {
 
 }  // namespace
 
+bool take_line(const std::string& line, std::string& prev_command, riscv_prog& prog, int depth) {
+    if (!line.empty()) prev_command = line;
+    const std::string& command = line.empty() ? prev_command : line;  // an empty line repeats the last one
+    return command.empty() || execute_line(command, prog, depth);
+}
+
 void run(std::istream& is, riscv_prog& prog, int depth) {
     std::string prev_command;
     while (!is.fail()) {  // fail() covers the bad flag too; end-of-file alone goes on
         if (&is == &std::cin) std::cout << PROMPT << std::flush;
         std::string line;
         read_line(is, line);
-        if (!line.empty()) prev_command = line;
-        else line = prev_command;  // an empty line repeats the last one
-        if (line.empty()) continue;
-        if (is.fail()) return;
-        if (!execute_line(line, prog, depth)) return;
+        if (is.fail()) return;  // nothing was read: the repeated line does not run either
+        if (!take_line(line, prev_command, prog, depth)) return;
     }
 }

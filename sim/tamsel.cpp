@@ -1,6 +1,7 @@
 // tamsel: loads one obj file and hands the machine to the console. A failed
 // allocation anywhere ends the program here, with a message and status 1.
 #include "console.h"
+#include "terminal.h"
 
 #include <iostream>
 #include <new>
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
         riscv_prog prog = std::move(*loaded);
         prog.set_instr_limit(ONE_MILLION);
         task = "go on with the console session";
-        run(std::cin, prog);
+        if (!run_at_terminal(prog)) run(std::cin, prog);
     } catch (const std::bad_alloc&) {
         std::cerr << "not enough memory to " << task << std::endl;
         return 1;

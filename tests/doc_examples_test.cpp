@@ -1,0 +1,184 @@
+// The documentation's examples, run as a reader would run them: each source a
+// page shows is linked with the built orrik, each console session is typed into
+// the built tamsel, and what the programs print must be what the page shows.
+//
+// A page marks the blocks to check with HTML comments, which readers do not see:
+//   <!-- file: NAME -->  the next fenced block is the file NAME;
+//   <!-- session -->     the next fenced block is a transcript of commands:
+//     "$ build/orrik F"  and then what orrik prints (standard output and error in order),
+//     "$ build/tamsel F" and then the console: ">> COMMAND" lines are typed, the others printed,
+//     "$ cat F"          and then the lines of the file F.
+// The commands run in a scratch folder holding a copy of examples/.
+// Words after a "#" on a "$" line are a comment. A line "..." stands for any lines.
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+const std::string ANY_LINES = "...";
+
+struct block {
+    std::string marker;  // "file: NAME" or "session"
+    std::vector<std::string> lines;
+};
+
+std::vector<std::string> split_lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The fenced block after each marker comment, in page order.
+std::vector<block> marked_blocks(const std::string& page) {
+    std::vector<block> blocks;
+    std::string marker;
+    bool inside = false;
+    for (const std::string& line : split_lines(page)) {
+        if (inside) {
+            if (line.starts_with("```")) inside = false;
+            else blocks.back().lines.push_back(line);
+        } else if (line.starts_with("<!-- ") && line.ends_with(" -->")) {
+            marker = line.substr(5, line.size() - 9);
+        } else if (line.starts_with("```") && !marker.empty()) {
+            blocks.push_back({marker, {}});
+            marker.clear();
+            inside = true;
+        }
+    }
+    return blocks;
+}
+
+bool starts_line(const std::string& text, std::size_t at) {
+    return at == 0 || text[at - 1] == '\n' || (at >= 3 && text.compare(at - 3, 3, ">> ") == 0);
+}
+
+// Whether `text` is the pieces in order with any lines between them: each piece
+// after a gap starts a line or follows a prompt.
+bool matches(const std::string& text, const std::vector<std::string>& pieces) {
+    if (pieces.size() == 1) return text == pieces.front();
+    if (!text.starts_with(pieces.front())) return false;
+    std::size_t at = pieces.front().size();
+    for (std::size_t i = 1; i + 1 < pieces.size(); ++i) {
+        while ((at = text.find(pieces[i], at)) != std::string::npos && !starts_line(text, at)) ++at;
+        if (at == std::string::npos) return false;
+        at += pieces[i].size();
+    }
+    const std::string& last = pieces.back();
+    if (text.size() < at + last.size() || !text.ends_with(last)) return false;
+    return last.empty() || starts_line(text, text.size() - last.size());
+}
+
+// What a transcript shows a program printing: the pieces between "..." lines,
+// and the console lines it types.
+struct expectation {
+    std::vector<std::string> pieces{""};
+    std::string typed;
+
+    void add(const std::string& line, bool console) {
+        if (line == ANY_LINES) pieces.emplace_back();
+        else if (console && (line == ">>" || line.starts_with(">> "))) {
+            typed += (line.size() > 3 ? line.substr(3) : "") + "\n";
+            pieces.back() += ">> ";
+        } else pieces.back() += line + "\n";
+    }
+};
+
+std::string shown(const expectation& e) {
+    std::string text;
+    for (const std::string& piece : e.pieces) text += (&piece == &e.pieces.front() ? "" : ANY_LINES + "\n") + piece;
+    return text;
+}
+
+// Runs a program with standard error joined to standard output, as on a screen.
+std::string run_joined(const std::string& program, const std::string& argument, const std::string& input,
+                       const std::filesystem::path& dir) {
+    return test::run_program({"/bin/sh", "-c", "exec \"$0\" \"$1\" 2>&1", program, argument}, input, dir).out;
+}
+
+// Carries out one session block; returns what differs from the page.
+std::vector<std::string> run_session(const block& session, const std::filesystem::path& dir) {
+    std::vector<std::string> problems;
+    std::string command, argument;
+    expectation expected;
+    const auto finish = [&] {
+        if (command.empty()) return;
+        std::string actual;
+        if (command == "build/orrik") actual = run_joined(ORRIK_PATH, argument, "", dir);
+        else if (command == "build/tamsel") actual = run_joined(TAMSEL_PATH, argument, expected.typed, dir);
+        else if (command == "cat") actual = test::read_file(dir / argument);
+        else problems.push_back("no such command in a session: " + command);
+        if (!matches(actual, expected.pieces))
+            problems.push_back("$ " + command + " " + argument + "\n--- the page shows:\n" + shown(expected) +
+                               "--- the program printed:\n" + actual);
+    };
+    for (const std::string& line : session.lines) {
+        if (line.starts_with("$ ")) {
+            finish();
+            std::istringstream words(line.substr(2));
+            words >> command >> argument;
+            expected = {};
+        } else {
+            expected.add(line, command == "build/tamsel");
+        }
+    }
+    finish();
+    return problems;
+}
+
+// Writes the page's files and runs its sessions in `dir`, in page order.
+std::vector<std::string> check_page(const std::string& page, const std::filesystem::path& dir) {
+    std::vector<std::string> problems;
+    for (const block& b : marked_blocks(page)) {
+        if (b.marker.starts_with("file: ")) {
+            std::string text;
+            for (const std::string& line : b.lines) text += line + "\n";
+            test::write_file(dir / b.marker.substr(6), text);
+        } else if (b.marker == "session") {
+            for (std::string& problem : run_session(b, dir)) problems.push_back(std::move(problem));
+        } else {
+            problems.push_back("unknown marker: " + b.marker);
+        }
+    }
+    return problems;
+}
+
+struct DocExamples : ::testing::Test {
+    void SetUp() override {
+        if (std::string(CLANG15_PATH).empty()) GTEST_SKIP() << "clang-15 is not installed";
+    }
+};
+
+TEST_F(DocExamples, EveryMarkedExampleRunsAsShown) {
+    for (const char* name : {"README.md", "docs/console.md", "docs/programming.md", "docs/from-other-simulators.md"}) {
+        SCOPED_TRACE(name);
+        const std::string page = test::read_file(std::filesystem::path(SOURCE_DIR) / name);
+        EXPECT_FALSE(marked_blocks(page).empty()) << "no marked example";
+        test::scratch_dir dir;  // with a copy of examples/, which pages may use
+        std::filesystem::copy(std::filesystem::path(SOURCE_DIR) / "examples", dir / "examples",
+                              std::filesystem::copy_options::recursive);
+        for (const std::string& problem : check_page(page, dir.path)) ADD_FAILURE() << problem;
+    }
+}
+
+// The checker itself finds a wrong line, a missing line, and a wrong file.
+TEST_F(DocExamples, AWrongTranscriptIsFound) {
+    const std::string program = "<!-- file: p.s -->\n```\nmain:\n    li x5, 7\ndone:\n    j done\n```\n";
+    const std::string right =
+        "<!-- session -->\n```\n$ build/orrik p.s\n$ build/tamsel p.o\n>> pc main\n>> step\n>> info registers\n"
+        "PC: 0x10000004\n...\nx5: 7\n...\n>> dump d.txt 20000000 1\n>> quit\n$ cat d.txt\n00\n```\n";
+    const std::pair<std::string, std::string> wrongs[] = {
+        {"x5: 7", "x5: 8"}, {"PC: 0x10000004\n...\n", "PC: 0x10000004\n"}, {"d.txt\n00", "d.txt\n01"}};
+    test::scratch_dir dir;
+    EXPECT_EQ(check_page(program + right, dir.path), std::vector<std::string>{});
+    for (const auto& [from, to] : wrongs) {
+        std::string wrong = right;
+        wrong.replace(wrong.find(from), from.size(), to);
+        EXPECT_EQ(check_page(program + wrong, dir.path).size(), 1u) << to;
+    }
+}
+
+}  // namespace
