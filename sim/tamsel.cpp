@@ -11,19 +11,23 @@ int main(int argc, char** argv) {
         std::cerr << "Usage: ./tamsel <obj file>" << std::endl;
         return 1;
     }
-    const char* task = "load the obj file";
+    bool loading = true;
     try {
         auto loaded = load_riscv_prog(std::string(argv[1]));
         if (!loaded) {
             std::cerr << loaded.error() << std::endl;
             return 1;
         }
+        loading = false;
         riscv_prog prog = std::move(*loaded);
         prog.set_instr_limit(ONE_MILLION);
-        task = "go on with the console session";
         if (!run_at_terminal(prog)) run(std::cin, prog);
     } catch (const std::bad_alloc&) {
-        std::cerr << "not enough memory to " << task << std::endl;
+        // Written piece by piece: the message itself must not need memory.
+        if (loading)
+            std::cerr << "not enough memory to load " << argv[1] << std::endl;
+        else
+            std::cerr << "not enough memory to go on with the console session" << std::endl;
         return 1;
     }
     return 0;

@@ -45,7 +45,7 @@ mv written.txt reference.written
 # Less than one data segment (256 MiB): the load itself fails.
 cp session.in small.in
 limited small 200000 "$build/tamsel" sum.o
-printf 'not enough memory to load the obj file\n' > small.want
+printf 'not enough memory to load sum.o\n' > small.want
 expect small 1 empty small.want
 
 # One data segment fits, the address filters' 64 MiB do not: the same output.
