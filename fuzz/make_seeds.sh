@@ -2,7 +2,8 @@
 # Remakes the checked-in seeds from their sources: the objects of fuzz/seeds/*.s
 # and examples/*.s for the ELF target, and the obj files orrik makes of them
 # for the loader target (those it refuses are left out). Console seeds are
-# written by hand. Usage: sh fuzz/make_seeds.sh [build folder with orrik]
+# written by hand; the inputs of earlier findings (finding-*) are kept as they
+# are, so every run replays them. Usage: sh fuzz/make_seeds.sh [build folder]
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
