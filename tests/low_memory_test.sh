@@ -66,5 +66,23 @@ printf 'not enough memory to go on with the console session\n' > long.want
 printf '>> >> ' > long.wantout
 expect long 1 long.wantout long.want
 
+# orrik with an object of 40 MB: too little memory for it gives a message, enough
+# gives the image. A stand-in assembler puts the object in place, so that the
+# limit falls on orrik alone.
+printf '  .text\nmain: j main\n  .data\n  .space 40000000\n' > big.s
+clang-15 --target=riscv32 -march=rv32im -nostdlib -c big.s -o big.elf
+mkdir -p stand-in
+printf '#!/bin/sh\ncp big.elf big.o\n' > stand-in/clang-15
+chmod +x stand-in/clang-15
+: > orrik_small.in
+PATH="$work/stand-in:$PATH" limited orrik_small 60000 "$build/orrik" big.s
+printf 'not enough memory to link big.s\n' > orrik_small.want
+expect orrik_small 1 empty orrik_small.want
+: > orrik_fits.in
+PATH="$work/stand-in:$PATH" limited orrik_fits 400000 "$build/orrik" big.s
+expect orrik_fits 0 empty empty
+[ "$(head -c 4 big.o | od -An -tx1 | tr -d ' ')" = cafef00d ] ||
+    { echo "FAILED: orrik_fits: big.o is not an obj image"; failed=$((failed + 1)); }
+
 echo "$passed passed, $failed failed"
 [ $failed = 0 ]
