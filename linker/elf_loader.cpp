@@ -53,8 +53,9 @@ result<std::vector<section>> read_section_headers(std::span<const uint8_t> file,
 // Sections without bytes in the file: NOBITS (zeros when loaded) and the null section.
 bool has_file_bytes(const Elf32_Shdr& header) { return header.sh_type != SHT_NOBITS && header.sh_type != SHT_NULL; }
 
+// Reads nothing twice: the name table is read first, for the names.
 std::optional<std::string> read_contents(std::span<const uint8_t> file, section& sec) {
-    if (!has_file_bytes(sec.header)) return std::nullopt;
+    if (!has_file_bytes(sec.header) || !sec.contents.empty()) return std::nullopt;
     if (!inside(file, sec.header.sh_offset, sec.header.sh_size))
         return "section " + sec.name + " lies outside the file";
     const auto bytes = file.subspan(sec.header.sh_offset, sec.header.sh_size);

@@ -9,6 +9,7 @@
 #include "riscv_constants.h"
 #include "riscv_format.h"
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <unordered_map>
@@ -55,22 +56,22 @@ uint32_t read_le(const std::vector<uint8_t>& bytes, size_t at, unsigned count) {
 // with zero bytes to a whole word, and nops between them. Decoding each word
 // once shows the decoder's diagnostics for words that are not instructions.
 std::vector<uint32_t> build_code(const riscv_elf& elf, const placement& placed) {
-    std::vector<uint8_t> bytes(placed.code_end - INITIAL_CODE_OFFSET);
-    for (size_t at = 0; at < bytes.size(); at += 4) bytes[at] = static_cast<uint8_t>(NOP);
+    std::vector<uint32_t> words((placed.code_end - INITIAL_CODE_OFFSET) / 4, NOP);
     for (size_t index : placed.code_order) {
-        const section& sec = elf.sections[index];
-        const size_t at = placed.address[index] - INITIAL_CODE_OFFSET;
-        const size_t padded = (sec.header.sh_size + 3) / 4 * 4;
-        if (padded == 0) continue;  // its alignment may have put it past the end of the code
-        std::fill(bytes.begin() + static_cast<ptrdiff_t>(at), bytes.begin() + static_cast<ptrdiff_t>(at + padded), 0);
-        std::copy(sec.contents.begin(), sec.contents.end(), bytes.begin() + static_cast<ptrdiff_t>(at));
+        const std::vector<uint8_t>& bytes = elf.sections[index].contents;
+        const size_t first = (placed.address[index] - INITIAL_CODE_OFFSET) / 4;
+        for (size_t at = 0; at < bytes.size(); at += 4)
+            words[first + at / 4] = read_le(bytes, at, static_cast<unsigned>(std::min<size_t>(4, bytes.size() - at)));
     }
-    std::vector<uint32_t> words(bytes.size() / 4);
-    for (size_t i = 0; i < words.size(); ++i) {
-        words[i] = read_le(bytes, 4 * i, 4);
-        decode_instruction(words[i]);
-    }
+    for (uint32_t word : words) decode_instruction(word);
     return words;
+}
+
+uint32_t place_of(const link_state& s, const relocation& relo) { return s.placed.address[relo.section_index] + relo.addr; }
+
+// Symbol 0 stands for no symbol (the value 0); any other without a section is undefined.
+bool names_undefined(const riscv_elf& elf, const relocation& relo) {
+    return relo.symbol_index != 0 && elf.symtab[relo.symbol_index].sh_index == SHN_UNDEF;
 }
 
 std::string where(const link_state& s, const relocation& relo) {
@@ -126,10 +127,13 @@ bool place_is_inside(link_state& s, const relocation& relo, field into) {
 
 void patch_word(link_state& s, const relocation& relo, uint32_t address, field into, uint32_t value) {
     const size_t index = (address - INITIAL_CODE_OFFSET) / 4;
-    auto result = relocate_instruction(decode_instruction(s.code[index]), into, value);
+    const Instruction word = decode_instruction(s.code[index]);
+    auto result = relocate_instruction(word, into, value);
     if (!result) {
-        const bool plain = result.error().starts_with("POKE") || result.error().starts_with("WHAT");
-        s.errors.push_back(plain ? result.error() : result.error() + " at " + where(s, relo));
+        // A word of no patchable format stops orrik with its old message alone;
+        // one of the wrong format is named with its place.
+        const bool patchable = word.type != R_TYPE && word.type <= J_TYPE;
+        s.errors.push_back(patchable ? result.error() + " at " + where(s, relo) : result.error());
         return;
     }
     s.code[index] = result->encoding;
@@ -184,10 +188,10 @@ void apply_relocation(link_state& s, const relocation& relo) {
                                   std::to_string(relo.symbol_index) + ", but the symbol table has " +
                                   std::to_string(s.elf.symtab.size()) + " entries");
     const symbol& sym = s.elf.symtab[relo.symbol_index];
-    if (relo.symbol_index != 0 && sym.sh_index == SHN_UNDEF) return report_undefined(s, relo);
+    if (names_undefined(s.elf, relo)) return report_undefined(s, relo);
     if (!place_is_inside(s, relo, rule->into)) return;
 
-    const uint32_t place = s.placed.address[relo.section_index] + relo.addr;
+    const uint32_t place = place_of(s, relo);
     const int64_t target = int64_t{sym.value} + relo.addend;
     int64_t value = target;
     if (rule->value == value_rule::PC_RELATIVE) value = target - place;
@@ -212,10 +216,9 @@ void collect_pcrel_hi(link_state& s) {
     for (const relocation& relo : s.elf.relocations) {
         const bool hi = relo.type == R_RISCV_PCREL_HI20;
         if ((!hi && relo.type != R_RISCV_GOT_HI20) || !s.placed.placed[relo.section_index]) continue;
-        const uint32_t place = s.placed.address[relo.section_index] + relo.addr;
+        const uint32_t place = place_of(s, relo);
         std::optional<uint32_t> value;
-        if (hi && relo.symbol_index < s.elf.symtab.size() &&
-            (relo.symbol_index == 0 || s.elf.symtab[relo.symbol_index].sh_index != SHN_UNDEF))
+        if (hi && relo.symbol_index < s.elf.symtab.size() && !names_undefined(s.elf, relo))
             value = s.elf.symtab[relo.symbol_index].value + static_cast<uint32_t>(relo.addend) - place;
         s.pcrel_hi[place] = value;
     }
@@ -229,7 +232,8 @@ void write_data_sums(link_state& s) {
         const unsigned count = (width + 7) / 8;
         if (bytes.size() < offset + count) continue;  // NOBITS: nothing stored there to patch
         const uint32_t mask = width == 32 ? 0xffffffffu : (1u << width) - 1;
-        const uint32_t held = read_le(bytes, offset, count) & mask;
+        const uint32_t stored = read_le(bytes, offset, count);
+        const uint32_t held = stored & mask;
         const int64_t as_unsigned = sum.set ? sum.value : held + sum.value;
         const int64_t as_signed = sum.set ? sum.value : sign_extend(held, width) + sum.value;
         if (!fits(sum.into, as_unsigned) && !fits(sum.into, as_signed)) {
@@ -240,7 +244,7 @@ void write_data_sums(link_state& s) {
                                std::to_string(reach.lo) + ".." + std::to_string(reach.hi) + ")");
             continue;
         }
-        const uint32_t value = (static_cast<uint32_t>(as_unsigned) & mask) | (read_le(bytes, offset, count) & ~mask);
+        const uint32_t value = (static_cast<uint32_t>(as_unsigned) & mask) | (stored & ~mask);
         for (unsigned i = 0; i < count; ++i) bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
     }
 }
