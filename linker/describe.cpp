@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -75,6 +76,14 @@ std::optional<std::string> closest_label(const riscv_elf& elf, const std::string
         }
     }
     return best;
+}
+
+std::string read_text_file(const std::string& path) {
+    if (path.empty()) return {};
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 std::vector<source_line> lines_mentioning(const std::string& text, const std::string& name) {

@@ -29,5 +29,8 @@ struct source_line {
     std::string text;
 };
 
+// The whole of a text file; empty when it cannot be read.
+std::string read_text_file(const std::string& path);
+
 // The lines of `text` that mention `name` as a whole word outside a comment.
 std::vector<source_line> lines_mentioning(const std::string& text, const std::string& name);

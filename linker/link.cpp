@@ -37,7 +37,8 @@ struct link_state {
     riscv_elf& elf;
     const placement& placed;
     std::ostream& warnings;
-    const std::string& source;
+    const std::string& source_path;
+    std::optional<std::string> source;  // read when a message first quotes it
     std::vector<uint32_t> code;
     std::vector<bool> patched;  // by code word: a relocation wrote it
     std::unordered_map<uint32_t, std::optional<uint32_t>> pcrel_hi;  // auipc address -> S + A - P
@@ -82,7 +83,8 @@ void report_undefined(link_state& s, const relocation& relo) {
     const std::string& name = s.elf.symtab[relo.symbol_index].name;
     std::string message = "undefined label '" + name + "' at " + where(s, relo);
     // The n-th use of a name is most likely on the n-th line that mentions it.
-    const auto lines = lines_mentioning(s.source, name);
+    if (!s.source) s.source = read_text_file(s.source_path);
+    const auto lines = lines_mentioning(*s.source, name);
     if (!lines.empty()) {
         const source_line& line = lines[std::min(s.undefined_uses[name]++, lines.size() - 1)];
         message += " (line " + std::to_string(line.number) + ": " + line.text + ")";
@@ -280,12 +282,12 @@ std::string joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings, const std::string& source) {
+result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings, const std::string& source_path) {
     auto placed = place_sections(elf);
     if (!placed) return std::unexpected(placed.error());
     rebase_symbols(elf, *placed);
 
-    link_state s{elf, *placed, warnings, source, build_code(elf, *placed), {}, {}, {}, {}, {}};
+    link_state s{elf, *placed, warnings, source_path, {}, build_code(elf, *placed), {}, {}, {}, {}, {}};
     s.patched.assign(s.code.size(), false);
     collect_pcrel_hi(s);
     for (const relocation& relo : elf.relocations) apply_relocation(s, relo);

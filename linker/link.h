@@ -15,7 +15,7 @@
 
 // Changes `elf` in place (symbol values, data bytes) and returns the bytes of
 // the obj file, or every reason the program cannot link, one per line.
-// Warnings go to `warnings`; `source` is the assembly text, quoted in messages
-// about undefined labels (empty when unknown).
+// Warnings go to `warnings`; `source_path` names the assembly file, whose lines
+// messages about undefined labels quote (none when it is empty or unreadable).
 std::expected<std::vector<uint8_t>, std::string> link_object(riscv_elf& elf, std::ostream& warnings,
-                                                             const std::string& source = {});
+                                                             const std::string& source_path = {});

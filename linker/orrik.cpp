@@ -7,10 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 #include <iostream>
 #include <new>
-#include <sstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,14 +45,6 @@ std::optional<std::string> assemble(const std::string& fname, const std::string&
     return std::nullopt;
 }
 
-// The source, for quoting the lines that messages are about; empty if unreadable.
-std::string read_source(const std::string& fname) {
-    std::ifstream in(fname, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 int link(const std::string& fname) {
     std::string obj_name = fname;
     obj_name.back() = 'o';
@@ -68,7 +58,7 @@ int link(const std::string& fname) {
         std::cerr << elf.error() << std::endl;
         return 1;
     }
-    auto image = link_object(*elf, std::cerr, read_source(fname));
+    auto image = link_object(*elf, std::cerr, fname);
     if (!image) {
         std::cerr << image.error() << std::endl;
         return 1;
