@@ -1,7 +1,10 @@
 #include "decoder.h"
+#include "simulator.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <random>
@@ -193,6 +196,74 @@ TEST(InstructionText, StreamsKeepTheirOwnFormatting) {
     instr = decode_instruction(0x13);
     in >> instr;  // the stream has failed already: the record is left as it is
     EXPECT_EQ(instr.mnemonic, "addi");
+}
+
+}  // namespace
+
+namespace {
+
+const char* op_name(op operation) {
+    switch (operation) {
+#define NAME(x) \
+    case op::x: return #x;
+        NAME(NONE) NAME(ADD) NAME(SUB) NAME(SLL) NAME(SLT) NAME(SLTU) NAME(XOR) NAME(SRL) NAME(SRA) NAME(OR)
+        NAME(AND) NAME(MUL) NAME(MULH) NAME(MULHSU) NAME(MULHU) NAME(DIV) NAME(DIVU) NAME(REM) NAME(REMU)
+        NAME(ILLEGAL_R) NAME(JALR) NAME(ADDI) NAME(SLTI) NAME(SLTIU) NAME(XORI) NAME(ORI) NAME(ANDI) NAME(SLLI)
+        NAME(SRLI) NAME(SRAI) NAME(LB) NAME(LH) NAME(LW) NAME(LBU) NAME(LHU) NAME(ILLEGAL_I) NAME(SB) NAME(SH)
+        NAME(SW) NAME(ILLEGAL_S) NAME(BEQ) NAME(BNE) NAME(BLT) NAME(BGE) NAME(BLTU) NAME(BGEU) NAME(ILLEGAL_B)
+        NAME(LUI) NAME(AUIPC) NAME(ILLEGAL_U) NAME(JAL) NAME(ILLEGAL_TYPE)
+#undef NAME
+    }
+    return "?";
+}
+
+// Every opcode x funct3 x funct7 (rd 3, rs1 1, rs2 2), as runs of words that
+// decode alike: the first word's fields, the run's length, then type,
+// mnemonic and the operation the simulator selects.
+std::string decoding_table() {
+    std::ostringstream table;
+    std::string run_key;
+    uint32_t run_start = 0, run_length = 0;
+    auto close_run = [&] {
+        if (run_length == 0) return;
+        table << "opcode 0x" << std::hex << std::setw(2) << std::setfill('0') << (run_start & 0x7f) << " funct3 "
+              << ((run_start >> 12) & 7) << " funct7 0x" << std::setw(2) << (run_start >> 25) << std::dec << " x"
+              << run_length << ": " << run_key << '\n';
+    };
+    for (uint32_t opcode = 0; opcode < 128; ++opcode)
+        for (uint32_t funct3 = 0; funct3 < 8; ++funct3)
+            for (uint32_t funct7 = 0; funct7 < 128; ++funct7) {
+                const uint32_t word = funct7 << 25 | 2 << 20 | 1 << 15 | funct3 << 12 | 3 << 7 | opcode;
+                const Instruction instr = decode_instruction(word);
+                const std::string key = std::to_string(instr.type) + " '" + instr.mnemonic + "' " +
+                                        op_name(select_op(instr).operation);
+                if (key == run_key) {
+                    ++run_length;
+                    continue;
+                }
+                close_run();
+                run_key = key;
+                run_start = word;
+                run_length = 1;
+            }
+    close_run();
+    return table.str();
+}
+
+// Guards any reshaping of the instruction tables: all 2^17 combinations of the
+// fields that choose an instruction decode and select as they always have.
+TEST(Decoder, EveryCombinationOfOpcodeAndFunctionCodesIsUnchanged) {
+    std::ostringstream diagnostics;
+    std::streambuf* const saved = std::cerr.rdbuf(diagnostics.rdbuf());
+    const std::string actual = decoding_table();
+    std::cerr.rdbuf(saved);
+    std::cerr << std::dec << std::setfill(' ');
+    const std::filesystem::path golden = std::filesystem::path(SOURCE_DIR) / "tests" / "data" / "decoding_table.txt";
+    std::ifstream in(golden);
+    std::ostringstream expected;
+    expected << in.rdbuf();
+    if (actual != expected.str()) std::ofstream("decoding_table.actual") << actual;
+    EXPECT_EQ(actual, expected.str()) << "the table this build gives is in decoding_table.actual";
 }
 
 }  // namespace
