@@ -53,7 +53,7 @@ struct idiom {
 const idiom IDIOMS[] = {
     {operands_without_commas, "put a comma between every two operands ('add t2, t0, t1')",
      "put-commas-between-operands"},
-    {[](const std::string& s) { return starts_with_word(s, ".asciiz"); }, "write '.asciz' (or '.string') for '.asciiz'",
+    {[](const std::string& s) { return starts_with_word(s, ".asciiz"); }, "write '.asciz' (or '.string') instead of '.asciiz'",
      "asciz-not-asciiz"},
     {[](const std::string& s) { return starts_with_word(s, ".include"); },
      "orrik links one file: paste the included file in instead of '.include'", "gnu-macros-and-no-include"},
@@ -64,7 +64,7 @@ const idiom IDIOMS[] = {
     {list_goes_on, "a list ends at the end of its line: write it on one line, or start the next with its own '.word'",
      "a-word-list-on-each-line"},
     {[](const std::string& s) { return starts_with_word(s, ".eqv"); },
-     "write '.equ NAME, value' for '.eqv NAME value', and load it with 'li'", "li-for-constants"},
+     "write '.equ NAME, value' instead of '.eqv NAME value', and load it with 'li'", "li-for-constants"},
 };
 
 }  // namespace

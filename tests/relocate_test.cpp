@@ -195,7 +195,7 @@ TEST(Link, EveryAllocatableSectionIsPlaced) {
     elf.sections[5].header.sh_size = 0x10000000;
     auto too_big = link(elf);
     ASSERT_FALSE(too_big);
-    EXPECT_EQ(too_big.error(), "the data sections do not fit in the data segment (.bss would end past 0x2fffffff)");
+    EXPECT_EQ(too_big.error(), "error: the data sections do not fit in the data segment (.bss would end past 0x2fffffff)");
 }
 
 // An empty code section is placed at its alignment, which may lie past the
@@ -217,18 +217,18 @@ TEST(Link, CodeSectionsThatCannotBePlaced) {
     elf.sections[1].header.sh_addralign = 8192;
     auto aligned = link(elf);
     ASSERT_FALSE(aligned);
-    EXPECT_EQ(aligned.error(), "code section .text asks for an alignment of 8192 bytes; orrik aligns code to at most 4096");
+    EXPECT_EQ(aligned.error(), "error: code section .text asks for an alignment of 8192 bytes; orrik aligns code to at most 4096");
     elf = small_object();
     elf.sections[1].header.sh_type = SHT_NOBITS;
     auto zeros = link(elf);
     ASSERT_FALSE(zeros);
-    EXPECT_EQ(zeros.error(), "code section .text holds no instructions in the object (it is NOBITS)");
+    EXPECT_EQ(zeros.error(), "error: code section .text holds no instructions in the object (it is NOBITS)");
     elf = small_object();
     elf.sections[1].header.sh_type = SHT_NULL;  // a size, but no bytes in the object
     elf.sections[1].contents.clear();
     auto claimed = link(elf);
     ASSERT_FALSE(claimed);
-    EXPECT_EQ(claimed.error(), "code section .text holds no instructions in the object (its type is 0)");
+    EXPECT_EQ(claimed.error(), "error: code section .text holds no instructions in the object (its type is 0)");
 }
 
 TEST(Link, DataRelocationsAndLabelDifferences) {
@@ -244,7 +244,7 @@ TEST(Link, DataRelocationsAndLabelDifferences) {
                        {10, 3, R_RISCV_32_PCREL, 0, 2}};  // stands past the end of .data: refused
     auto refused = link(elf);
     ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error(), "relocation at offset 0xa lies outside .data");
+    EXPECT_EQ(refused.error(), "error: relocation at offset 0xa lies outside .data");
     elf = small_object();
     elf.sections[2] = data_section(".data", std::vector<uint8_t>(12, 0));
     elf.sections[2].contents[8] = 0xff;
@@ -262,7 +262,7 @@ TEST(Link, DataRelocationsAndLabelDifferences) {
     elf.relocations = {{4, 3, R_RISCV_ADD8, 0, 2}, {4, 1, R_RISCV_SUB8, 0, 2}};
     auto too_far = link(elf);
     ASSERT_FALSE(too_far);
-    EXPECT_EQ(too_far.error(), "the value 4097 does not fit the 8-bit field at buf in .data (-128..255)");
+    EXPECT_EQ(too_far.error(), "error: the value 4097 does not fit the 8-bit field at buf in .data (-128..255)");
 }
 
 TEST(Link, NumericBranchesAreHalvedAndLabelledOnesReachChecked) {
@@ -277,7 +277,7 @@ TEST(Link, NumericBranchesAreHalvedAndLabelledOnesReachChecked) {
     auto refused = link(elf);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error(),
-              "branch at offset 8 of .text to 'far' is 8992 bytes away, beyond its reach of -8192..8188 bytes; "
+              "error: branch at offset 8 of .text to 'far' is 8992 bytes away, beyond its reach of -8192..8188 bytes; "
               "invert the condition and branch over a 'j far' instead");
     elf = object(12);
     auto image = link(elf);

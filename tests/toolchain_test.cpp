@@ -401,19 +401,19 @@ helper: ret
 value: .word 1
 table: .word nowhere, value
 )",
-                   {"undefined label 'lopp' at loop+4 in .text (line 6: bnez t0, lopp); did you mean 'loop'?",
-                    "undefined label 'valeu' at loop+8 in .text (line 7: la a0, valeu); did you mean 'value'?",
-                    "undefined label 'helpr' at loop+16 in .text (line 8: call helpr); did you mean 'helper'?",
-                    "undefined label 'printf' at loop+24 in .text (line 9: call printf   # there is no library)",
-                    "undefined label 'nowhere' at table in .data (line 14: table: .word nowhere, value)"});
+                   {"prog.s:6: error: undefined label 'lopp' at loop+4 in .text (line 6: bnez t0, lopp); did you mean 'loop'?",
+                    "prog.s:7: error: undefined label 'valeu' at loop+8 in .text (line 7: la a0, valeu); did you mean 'value'?",
+                    "prog.s:8: error: undefined label 'helpr' at loop+16 in .text (line 8: call helpr); did you mean 'helper'?",
+                    "prog.s:9: error: undefined label 'printf' at loop+24 in .text (line 9: call printf   # there is no library)",
+                    "prog.s:14: error: undefined label 'nowhere' at table in .data (line 14: table: .word nowhere, value)"});
 }
 
 TEST_F(Refused, BranchesBeyondTheirReach) {
     expect_refused("  .text\nmain: beq t0, t1, far\n  .fill 2100, 4, 0x13\nfar: j main\n",
-                   {"branch at main in .text to 'far' is 8404 bytes away, beyond its reach of -8192..8188 bytes; "
+                   {"prog.s:2: error: branch at main in .text to 'far' is 8404 bytes away, beyond its reach of -8192..8188 bytes; "
                     "invert the condition and branch over a 'j far' instead"});
     expect_refused("  .text\nmain: jal x0, far\n  .fill 530000, 4, 0x13\nfar: nop\n",
-                   {"jump at main in .text to 'far' is 2120004 bytes away, beyond its reach of -2097152..2097148 "
+                   {"prog.s:2: error: jump at main in .text to 'far' is 2120004 bytes away, beyond its reach of -2097152..2097148 "
                     "bytes; use 'call far' or 'tail far' instead, which reach any address"});
     // Just inside the reach: links and lands.
     const run_result r = link("  .text\nmain: beq x0, x0, done\n  .fill 2046, 4, 0x13\ndone: j done\n");
@@ -423,13 +423,13 @@ TEST_F(Refused, BranchesBeyondTheirReach) {
 
 TEST_F(Refused, PositionIndependentCodeAndTablesInCode) {
     expect_refused("  .option pic\n  .text\nmain: la a0, v\n  .data\nv: .word 1\n",
-                   {"R_RISCV_GOT_HI20 at main in .text: position-independent code is not supported; "
-                    "remove '.option pic' from the program"});
+                   {"prog.s:3: error: R_RISCV_GOT_HI20 at main in .text: position-independent code is not supported; "
+                    "remove '.option pic' from the program, or compile it without -fPIC or -fpic"});
     const std::string zero_word = "ERROR IN DECODE: UNIDENTIFIED OPCODE: 0\nENCODING: 0x00000000";
     expect_refused("  .text\nmain: j main\njumps: .word main, main\n",
-                   {zero_word, zero_word, "data at jumps in .text refers to 'main': a program cannot load from the code segment, so tables "
+                   {zero_word, zero_word, "prog.s:3: error: data at jumps in .text refers to 'main': a program cannot load from the code segment, so tables "
                     "belong in .data (write '.data' before the table)",
-                    "data at jumps+4 in .text refers to 'main': a program cannot load from the code segment, so "
+                    "prog.s:3: error: data at jumps+4 in .text refers to 'main': a program cannot load from the code segment, so "
                     "tables belong in .data (write '.data' before the table)"});
 }
 
