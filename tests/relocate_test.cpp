@@ -1,3 +1,5 @@
+#include "compressed.h"
+#include "describe.h"
 #include "encode.h"
 #include "link.h"
 #include "relocate.h"
@@ -300,6 +302,41 @@ TEST(Link, FailedWritesAreReportedAndLeaveNothing) {
     auto folder = write_obj_file("/tmp", image);
     ASSERT_TRUE(folder);
     EXPECT_EQ(*folder, "cannot write obj file '/tmp': Is a directory");
+}
+
+// How orrik reads a source line to find where a label is used.
+TEST(Describe, StatementsOfSourceLines) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"loop: addi t0, t0, -1   # next", "addi t0, t0, -1"},
+        {"a: b:  .asciz \"x # y\"  # comment", ".asciz \"x # y\""},
+        {"  .asciz \"a\\\" # b\"", ".asciz \"a\\\" # b\""},
+        {"1: auipc t1, %pcrel_hi(x)", "auipc t1, %pcrel_hi(x)"},
+        {"done:", ""},
+        {"   # only a comment", ""},
+        {"lw a0, 4(sp)", "lw a0, 4(sp)"},
+    };
+    for (const auto& [line, statement] : rows) EXPECT_EQ(statement_of(line), statement) << line;
+    // A label's definition is no use of it; a use in a comment neither.
+    const std::string text = "far: nop\n  beq t0, t1, far\n  # j far\n  j far\n  .word far\n";
+    const auto numbers = [](const std::vector<source_line>& lines) {
+        std::vector<size_t> n;
+        for (const source_line& line : lines) n.push_back(line.number);
+        return n;
+    };
+    EXPECT_EQ(numbers(lines_using(text, "far", words_writing(R_RISCV_BRANCH))), (std::vector<size_t>{2}));
+    EXPECT_EQ(numbers(lines_using(text, "far", words_writing(R_RISCV_JAL))), (std::vector<size_t>{4}));
+    EXPECT_EQ(numbers(lines_using(text, "far", words_writing(R_RISCV_32))), (std::vector<size_t>{5}));
+    EXPECT_EQ(numbers(lines_using(text, "far", words_writing(R_RISCV_HI20))), (std::vector<size_t>{2, 4, 5}));
+}
+
+TEST(Describe, ArchStringsThatNameCompressedCode) {
+    const std::pair<const char*, bool> rows[] = {
+        {"rv32i2p0_m2p0_a2p0_c2p0", true}, {"rv32imac", true},        {"rv32ic", true},
+        {"rv32i2p0_m2p0_zca1p0", true},    {"rv32i2p0_m2p0", false},  {"rv32im", false},
+        {"rv32i2p1_m2p0_zicsr2p0", false}, {"rv32imafd", false},      {"rv32g", false},
+        {"x86", false},                    {"", false},
+    };
+    for (const auto& [arch, compressed] : rows) EXPECT_EQ(arch_names_compressed(arch), compressed) << arch;
 }
 
 }  // namespace
