@@ -53,8 +53,8 @@ struct idiom {
 const idiom IDIOMS[] = {
     {operands_without_commas, "put a comma between every two operands ('add t2, t0, t1')",
      "put-commas-between-operands"},
-    {[](const std::string& s) { return starts_with_word(s, ".asciiz"); }, "write '.asciz' (or '.string') instead of '.asciiz'",
-     "asciz-not-asciiz"},
+    {[](const std::string& s) { return starts_with_word(s, ".asciiz"); },
+     "write '.asciz' (or '.string') instead of '.asciiz'", "asciz-not-asciiz"},
     {[](const std::string& s) { return starts_with_word(s, ".include"); },
      "orrik links one file: paste the included file in instead of '.include'", "gnu-macros-and-no-include"},
     {rars_macro,

@@ -101,18 +101,20 @@ const std::string& source_text(link_state& s) {
 // write relocations of its type is most likely on the n-th line where such a
 // word names the label.
 std::optional<source_line> line_of(link_state& s, const relocation& relo) {
-    if (relo.symbol_index >= s.elf.symtab.size() || !is_user_label(s.elf.symtab[relo.symbol_index])) return std::nullopt;
-    const std::string& name = s.elf.symtab[relo.symbol_index].name;
+    if (relo.symbol_index >= s.elf.symtab.size()) return std::nullopt;
+    const symbol& sym = s.elf.symtab[relo.symbol_index];
+    if (!is_user_label(sym)) return std::nullopt;
     const std::string_view words = words_writing(relo.type);
     if (!s.nth_use) {
         std::map<std::pair<uint32_t, std::string_view>, size_t> seen;
         s.nth_use.emplace();
-        for (const relocation& r : s.elf.relocations) s.nth_use->push_back(seen[{r.symbol_index, words_writing(r.type)}]++);
+        for (const relocation& r : s.elf.relocations)
+            s.nth_use->push_back(seen[{r.symbol_index, words_writing(r.type)}]++);
     }
-    auto [lines, added] = s.lines_using.try_emplace({name, words});
-    if (added) lines->second = lines_using(source_text(s), name, words);
+    auto [lines, added] = s.lines_using.try_emplace({sym.name, words});
+    if (added) lines->second = lines_using(source_text(s), sym.name, words);
     if (lines->second.empty()) return std::nullopt;
-    const auto index = static_cast<size_t>(&relo - s.elf.relocations.data());
+    const auto index = static_cast<size_t>(&relo - s.elf.relocations.data());  // `relo` is one of them
     const size_t nth = index < s.nth_use->size() ? (*s.nth_use)[index] : 0;
     return lines->second[std::min(nth, lines->second.size() - 1)];
 }
@@ -239,8 +241,9 @@ std::optional<std::string> data_home(const link_state& s, uint32_t symbol_index)
 // however near or far it lies: refused by that cause. `target` names the label
 // (for a %pcrel_lo, the %pcrel_hi's relocation).
 bool jumps_into_data(link_state& s, const relocation& relo, field into, const relocation& target) {
+    const uint32_t word = s.code[(place_of(s, relo) - INITIAL_CODE_OFFSET) / 4];
     const bool jump = into == field::B || into == field::J || into == field::CALL ||
-                      (into == field::I && bits(s.code[(place_of(s, relo) - INITIAL_CODE_OFFSET) / 4], 6, 0) == JALR_OPCODE);
+                      (into == field::I && bits(word, 6, 0) == JALR_OPCODE);
     if (!jump) return false;
     const auto home = data_home(s, target.symbol_index);
     if (!home) return false;
@@ -272,7 +275,8 @@ void apply_relocation(link_state& s, const relocation& relo) {
     if (rule->value == value_rule::PCREL_LO) {
         const auto hi = s.pcrel_hi.find(sym.value);
         if (hi == s.pcrel_hi.end())
-            return refuse(s, relo, "%pcrel_lo at " + where(s, relo) + " has no %pcrel_hi relocation at the label it names");
+            return refuse(s, relo,
+                          "%pcrel_lo at " + where(s, relo) + " has no %pcrel_hi relocation at the label it names");
         if (!hi->second.value) return;  // the %pcrel_hi could not be resolved, and says so itself
         value = *hi->second.value;
         names_target = hi->second.relo;
@@ -311,8 +315,8 @@ void write_data_sums(link_state& s) {
         const int64_t as_signed = sum.set ? sum.value : sign_extend(held, width) + sum.value;
         if (!fits(sum.into, as_unsigned) && !fits(sum.into, as_signed)) {
             const field_reach reach = reach_of(sum.into);
-            s.errors.push_back(error_start(s, line_of(s, *sum.first)) + "the value " + std::to_string(as_unsigned) + " does not fit the " +
-                               std::to_string(width) + "-bit field at " +
+            s.errors.push_back(error_start(s, line_of(s, *sum.first)) + "the value " + std::to_string(as_unsigned) +
+                               " does not fit the " + std::to_string(width) + "-bit field at " +
                                describe_place(s.elf, s.placed, section_index, offset) + " (" +
                                std::to_string(reach.lo) + ".." + std::to_string(reach.hi) + ")");
             continue;
@@ -335,7 +339,8 @@ void halve_numeric_jumps(link_state& s) {
             const int32_t distance = opcode == BRANCH_OPCODE ? read_b_imm(w) : read_j_imm(w);
             if (distance % 4 != 0) {
                 // Text or data bytes in a code section can look like this; a real jump there would be a mistake.
-                s.warnings << diagnostic_start(s.source_path, std::nullopt, "warning") << "'" << instr_to_string(decode_instruction(w)) << "' at "
+                s.warnings << diagnostic_start(s.source_path, std::nullopt, "warning") << "'"
+                           << instr_to_string(decode_instruction(w)) << "' at "
                            << describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset)
                            << " jumps by a number of bytes that is not a multiple of 4; left as it is" << std::endl;
                 continue;
@@ -373,7 +378,9 @@ std::string placement_refusal(const riscv_elf& elf, const std::string& source_pa
     std::optional<size_t> line;
     for (const section& sec : elf.sections) {
         if (!is_code_section(sec) || sec.header.sh_addralign <= MAX_CODE_ALIGNMENT) continue;
-        const auto asks = [&](const std::string& statement) { return alignment_asked(statement) == sec.header.sh_addralign; };
+        const auto asks = [&](const std::string& statement) {
+            return alignment_asked(statement) == sec.header.sh_addralign;
+        };
         if (auto found = first_line_starting(read_text_file(source_path), ".align .p2align .balign", asks))
             line = found->number;
         break;
