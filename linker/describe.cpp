@@ -1,5 +1,9 @@
 #include "describe.h"
 
+#include "relocate.h"
+
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -79,19 +83,57 @@ std::optional<std::string> closest_label(const riscv_elf& elf, const std::string
 }
 
 std::string read_text_file(const std::string& path) {
-    if (path.empty()) return {};
+    struct stat info {};
+    if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
+bool is_one_of(const std::string& word, std::string_view words) {
+    if (word.empty()) return false;
+    for (size_t at = 0; at < words.size();) {
+        const size_t end = std::min(words.find(' ', at), words.size());
+        const std::string_view candidate = words.substr(at, end - at);
+        if (candidate.size() == word.size() &&
+            std::equal(word.begin(), word.end(), candidate.begin(),
+                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }))
+            return true;
+        at = end + 1;
+    }
+    return false;
+}
+
+std::string statement_of(const std::string& line) {
+    // The comment starts at a '#' outside a string.
+    size_t end = 0;
+    for (bool in_string = false; end < line.size(); ++end) {
+        if (in_string && line[end] == '\\') ++end;
+        else if (line[end] == '"') in_string = !in_string;
+        else if (!in_string && line[end] == '#') break;
+    }
+    std::string code = trimmed(line.substr(0, end));
+    // Label definitions: a name and a colon, as many as there are.
+    for (;;) {
+        size_t at = 0;
+        while (at < code.size() && is_name_char(code[at])) ++at;
+        if (at == 0 || at == code.size() || code[at] != ':') return code;
+        code = trimmed(code.substr(at + 1));
+    }
+}
+
+std::string first_word(const std::string& statement) {
+    return statement.substr(0, statement.find_first_of(" \t"));
+}
+
 std::vector<source_line> lines_mentioning(const std::string& text, const std::string& name) {
     std::vector<source_line> found;
+    if (name.empty()) return found;
     std::istringstream in(text);
     std::string line;
     for (size_t number = 1; std::getline(in, line); ++number) {
-        const std::string code = line.substr(0, line.find('#'));
+        const std::string code = statement_of(line);
         for (size_t at = code.find(name); at != std::string::npos; at = code.find(name, at + 1)) {
             const size_t end = at + name.size();
             if ((at == 0 || !is_name_char(code[at - 1])) && (end == code.size() || !is_name_char(code[end]))) {
@@ -101,4 +143,57 @@ std::vector<source_line> lines_mentioning(const std::string& text, const std::st
         }
     }
     return found;
+}
+
+std::vector<source_line> lines_using(const std::string& text, const std::string& name, std::string_view words) {
+    std::vector<source_line> all = lines_mentioning(text, name);
+    std::vector<source_line> by_word;
+    for (const source_line& line : all)
+        if (is_one_of(first_word(statement_of(line.text)), words)) by_word.push_back(line);
+    return by_word.empty() ? all : by_word;
+}
+
+std::optional<source_line> first_line_starting(const std::string& text, std::string_view words,
+                                               const std::function<bool(const std::string&)>& accept) {
+    std::istringstream in(text);
+    std::string line;
+    for (size_t number = 1; std::getline(in, line); ++number) {
+        const std::string statement = statement_of(line);
+        if (statement.empty()) continue;
+        if ((words.empty() || is_one_of(first_word(statement), words)) && (!accept || accept(statement)))
+            return source_line{number, trimmed(line)};
+    }
+    return std::nullopt;
+}
+
+std::string_view words_writing(uint32_t type) {
+    constexpr std::string_view BRANCHES = "beq bne blt bge bltu bgeu beqz bnez blez bgez bltz bgtz bgt ble bgtu bleu";
+    constexpr std::string_view LOADS_AND_JALR = "addi lb lh lw lbu lhu jalr";
+    constexpr std::string_view STORES = "sb sh sw";
+    constexpr std::pair<uint32_t, std::string_view> WORDS[] = {
+        {R_RISCV_BRANCH, BRANCHES},
+        {R_RISCV_RVC_BRANCH, BRANCHES},
+        {R_RISCV_JAL, "jal j"},
+        {R_RISCV_RVC_JUMP, "jal j"},
+        {R_RISCV_CALL, "call tail jump"},
+        {R_RISCV_CALL_PLT, "call tail jump"},
+        {R_RISCV_PCREL_HI20, "la lla auipc lb lh lw lbu lhu sb sh sw"},
+        {R_RISCV_GOT_HI20, "la lga auipc"},
+        {R_RISCV_HI20, "lui"},
+        {R_RISCV_LO12_I, LOADS_AND_JALR},
+        {R_RISCV_PCREL_LO12_I, LOADS_AND_JALR},
+        {R_RISCV_LO12_S, STORES},
+        {R_RISCV_PCREL_LO12_S, STORES},
+    };
+    for (const auto& [number, words] : WORDS)
+        if (number == type) return words;
+    const relocation_rule* rule = find_relocation_rule(type);
+    if (rule && is_data_field(rule->into)) return ".word .half .byte .2byte .4byte .long .short .int .hword";
+    return {};
+}
+
+std::string diagnostic_start(const std::string& file, std::optional<size_t> line, std::string_view severity) {
+    std::string start;
+    if (!file.empty()) start = file + (line ? ":" + std::to_string(*line) : "") + ": ";
+    return start + std::string(severity) + ": ";
 }

@@ -1,14 +1,17 @@
 // Words for the linker's messages: where a place is in terms the learner wrote
 // (a label and an offset), which defined label a misspelt one was probably
-// meant to be, and which lines of the source mention a name.
+// meant to be, which lines of the source use a name, and the "FILE:LINE: "
+// start that editors read to jump to the line.
 #pragma once
 
 #include "elf_loader.h"
 #include "place.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // "loop+4 in .text": the nearest label at or before the place, in its section.
@@ -29,8 +32,38 @@ struct source_line {
     std::string text;
 };
 
-// The whole of a text file; empty when it cannot be read.
+// The whole of a text file; empty when it cannot be read or is not a regular
+// file (a FIFO would wait for a writer forever, and the assembler has read it).
 std::string read_text_file(const std::string& path);
 
-// The lines of `text` that mention `name` as a whole word outside a comment.
+// What a line says to the assembler: without its comment and without the label
+// definitions at its start, trimmed. "loop: addi t0, t0, -1 # next" -> "addi t0, t0, -1".
+std::string statement_of(const std::string& line);
+
+// The first word of a statement: its mnemonic or directive.
+std::string first_word(const std::string& statement);
+
+// Whether `word` is one of the blank-separated lower-case `words`, in any case
+// (the assembler reads "ADDI" as "addi").
+bool is_one_of(const std::string& word, std::string_view words);
+
+// The lines of `text` whose statement names `name` as a whole word.
 std::vector<source_line> lines_mentioning(const std::string& text, const std::string& name);
+
+// Of those, the lines whose statement starts with one of `words` (a list
+// separated by blanks); all of them when none does or `words` is empty.
+std::vector<source_line> lines_using(const std::string& text, const std::string& name, std::string_view words);
+
+// The first line whose statement starts with one of `words` (any word when
+// `words` is empty) and for which `accept`, when given, holds of the statement.
+std::optional<source_line> first_line_starting(const std::string& text, std::string_view words,
+                                               const std::function<bool(const std::string&)>& accept = {});
+
+// The words of the source that write a relocation of this type (blank-separated,
+// lower case), for finding its line: "beq bne ..." for a branch, the data
+// directives for a data field; empty when any word may.
+std::string_view words_writing(uint32_t type);
+
+// "prog.s:6: error: " where the line is known, "prog.s: error: " where not (the
+// form clang's messages have, which editors read); "error: " without a file.
+std::string diagnostic_start(const std::string& file, std::optional<size_t> line, std::string_view severity);

@@ -1,8 +1,10 @@
 #include "link.h"
 
+#include "compressed.h"
 #include "decoder.h"
 #include "describe.h"
 #include "hex_text.h"
+#include "hints.h"
 #include "obj_writer.h"
 #include "place.h"
 #include "relocate.h"
@@ -10,6 +12,7 @@
 #include "riscv_format.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <ostream>
 #include <unordered_map>
@@ -22,6 +25,8 @@ using result = std::expected<T, std::string>;
 constexpr uint32_t NOP = 0x00000013;
 constexpr uint32_t BRANCH_OPCODE = 0b1100011;
 constexpr uint32_t JAL_OPCODE = 0b1101111;
+constexpr uint32_t JALR_OPCODE = 0b1100111;
+constexpr uint32_t ECALL = 0x00000073;
 
 // A data field's value, summed over the relocations at one place so that an
 // ADD/SUB pair (a label difference) is checked as a whole, then written once.
@@ -29,6 +34,13 @@ struct data_sum {
     field into = field::NONE;
     bool set = false;  // the sum replaces what the place holds, rather than adding to it
     int64_t value = 0;
+    const relocation* first = nullptr;  // for the line of a message
+};
+
+// A %pcrel_hi, found by the address of its auipc.
+struct pcrel_high {
+    std::optional<uint32_t> value;  // S + A - P; none when it cannot be resolved
+    const relocation* relo;
 };
 
 // Everything one link works on. The code is kept as words, little-endian
@@ -38,12 +50,13 @@ struct link_state {
     const placement& placed;
     std::ostream& warnings;
     const std::string& source_path;
-    std::optional<std::string> source;  // read when a message first quotes it
+    std::optional<std::string> source;  // read when a message first needs it
     std::vector<uint32_t> code;
     std::vector<bool> patched;  // by code word: a relocation wrote it
-    std::unordered_map<uint32_t, std::optional<uint32_t>> pcrel_hi;  // auipc address -> S + A - P
-    std::map<std::pair<uint32_t, uint32_t>, data_sum> data_sums;   // (section, offset) -> sum
-    std::unordered_map<std::string, size_t> undefined_uses;         // name -> uses reported so far
+    std::unordered_map<uint32_t, pcrel_high> pcrel_hi;             // by auipc address
+    std::map<std::pair<uint32_t, uint32_t>, data_sum> data_sums;  // (section, offset) -> sum
+    std::optional<std::vector<size_t>> nth_use;  // by relocation: earlier ones of its symbol and words
+    std::map<std::pair<std::string, std::string_view>, std::vector<source_line>> lines_using;  // (name, words)
     std::vector<std::string> errors;
 };
 
@@ -79,25 +92,57 @@ std::string where(const link_state& s, const relocation& relo) {
     return describe_place(s.elf, s.placed, relo.section_index, relo.addr);
 }
 
+const std::string& source_text(link_state& s) {
+    if (!s.source) s.source = read_text_file(s.source_path);
+    return *s.source;
+}
+
+// The source line of a relocation. The n-th use of a label by the words that
+// write relocations of its type is most likely on the n-th line where such a
+// word names the label.
+std::optional<source_line> line_of(link_state& s, const relocation& relo) {
+    if (relo.symbol_index >= s.elf.symtab.size()) return std::nullopt;
+    const symbol& sym = s.elf.symtab[relo.symbol_index];
+    if (!is_user_label(sym)) return std::nullopt;
+    const std::string_view words = words_writing(relo.type);
+    if (!s.nth_use) {
+        std::map<std::pair<uint32_t, std::string_view>, size_t> seen;
+        s.nth_use.emplace();
+        for (const relocation& r : s.elf.relocations)
+            s.nth_use->push_back(seen[{r.symbol_index, words_writing(r.type)}]++);
+    }
+    auto [lines, added] = s.lines_using.try_emplace({sym.name, words});
+    if (added) lines->second = lines_using(source_text(s), sym.name, words);
+    if (lines->second.empty()) return std::nullopt;
+    const auto index = static_cast<size_t>(&relo - s.elf.relocations.data());  // `relo` is one of them
+    const size_t nth = index < s.nth_use->size() ? (*s.nth_use)[index] : 0;
+    return lines->second[std::min(nth, lines->second.size() - 1)];
+}
+
+std::string error_start(link_state& s, const std::optional<source_line>& line) {
+    return diagnostic_start(s.source_path, line ? std::optional(line->number) : std::nullopt, "error");
+}
+
+// One of orrik's refusals about a relocation, starting with its file and line.
+void refuse(link_state& s, const relocation& relo, const std::string& message) {
+    s.errors.push_back(error_start(s, line_of(s, relo)) + message);
+}
+
 void report_undefined(link_state& s, const relocation& relo) {
     const std::string& name = s.elf.symtab[relo.symbol_index].name;
     std::string message = "undefined label '" + name + "' at " + where(s, relo);
-    // The n-th use of a name is most likely on the n-th line that mentions it.
-    if (!s.source) s.source = read_text_file(s.source_path);
-    const auto lines = lines_mentioning(*s.source, name);
-    if (!lines.empty()) {
-        const source_line& line = lines[std::min(s.undefined_uses[name]++, lines.size() - 1)];
-        message += " (line " + std::to_string(line.number) + ": " + line.text + ")";
-    }
+    const auto line = line_of(s, relo);
+    if (line) message += " (line " + std::to_string(line->number) + ": " + line->text + ")";
     if (auto guess = closest_label(s.elf, name)) message += "; did you mean '" + *guess + "'?";
-    s.errors.push_back(message);
+    s.errors.push_back(error_start(s, line) + message);
 }
 
 std::string unsupported(const link_state& s, const relocation& relo) {
     const std::string type = relocation_type_name(relo.type);
     if (relo.type == R_RISCV_GOT_HI20)
         return type + " at " + where(s, relo) +
-               ": position-independent code is not supported; remove '.option pic' from the program";
+               ": position-independent code is not supported; remove '.option pic' from the program, or "
+               "compile it without -fPIC or -fpic";
     return "relocation " + type + " at " + where(s, relo) + " is not supported by orrik";
 }
 
@@ -123,7 +168,7 @@ bool place_is_inside(link_state& s, const relocation& relo, field into) {
     std::string message = "relocation at offset " + hex_text(relo.addr) + " lies outside " +
                           s.elf.sections[relo.section_index].name;
     if (into == field::CALL) message += ": a call needs its auipc and its jalr there";
-    s.errors.push_back(message);
+    refuse(s, relo, message);
     return false;
 }
 
@@ -135,7 +180,8 @@ void patch_word(link_state& s, const relocation& relo, uint32_t address, field i
         // A word of no patchable format stops orrik with its old message alone;
         // one of the wrong format is named with its place.
         const bool patchable = word.type != R_TYPE && word.type <= J_TYPE;
-        s.errors.push_back(patchable ? result.error() + " at " + where(s, relo) : result.error());
+        if (patchable) refuse(s, relo, result.error() + " at " + where(s, relo));
+        else s.errors.push_back(result.error());
         return;
     }
     s.code[index] = result->encoding;
@@ -145,15 +191,15 @@ void patch_word(link_state& s, const relocation& relo, uint32_t address, field i
 void apply_to_code(link_state& s, const relocation& relo, const relocation_rule& rule, uint32_t place,
                    uint32_t value) {
     if (is_data_field(rule.into)) {
-        s.errors.push_back("data at " + where(s, relo) + " refers to '" +
-                           describe_target(s.elf, relo.symbol_index, relo.addend) +
-                           "': a program cannot load from the code segment, so tables belong in .data "
-                           "(write '.data' before the table)");
+        refuse(s, relo,
+               "data at " + where(s, relo) + " refers to '" + describe_target(s.elf, relo.symbol_index, relo.addend) +
+                   "': a program cannot load from the code segment, so tables belong in .data "
+                   "(write '.data' before the table)");
         return;
     }
     if (rule.into == field::B || rule.into == field::J) {
         const auto distance = static_cast<int64_t>(static_cast<int32_t>(value));
-        if (!fits(rule.into, distance)) return s.errors.push_back(out_of_reach(s, relo, rule.into, distance));
+        if (!fits(rule.into, distance)) return refuse(s, relo, out_of_reach(s, relo, rule.into, distance));
     }
     if (rule.into == field::CALL) {
         patch_word(s, relo, place, field::U, value);
@@ -166,29 +212,57 @@ void apply_to_code(link_state& s, const relocation& relo, const relocation_rule&
 
 void apply_to_data(link_state& s, const relocation& relo, const relocation_rule& rule, int64_t value) {
     if (!is_data_field(rule.into)) {
-        s.errors.push_back("relocation " + relocation_type_name(relo.type) + " at " + where(s, relo) +
-                           " patches an instruction, but " + s.elf.sections[relo.section_index].name +
-                           " holds data");
+        refuse(s, relo,
+               "relocation " + relocation_type_name(relo.type) + " at " + where(s, relo) +
+                   " patches an instruction, but " + s.elf.sections[relo.section_index].name + " holds data");
         return;
     }
     data_sum& sum = s.data_sums[{relo.section_index, relo.addr}];
     sum.into = rule.into;
+    if (!sum.first) sum.first = &relo;
     switch (rule.value) {
         case value_rule::ADD: sum.value += value; break;
         case value_rule::SUB: sum.value -= value; break;
-        default: sum = {rule.into, true, value}; break;
+        default: sum = {rule.into, true, value, sum.first}; break;
     }
+}
+
+// The section of a label that is not in code, by name; none for a label in code.
+std::optional<std::string> data_home(const link_state& s, uint32_t symbol_index) {
+    const int32_t index = s.elf.symtab[symbol_index].sh_index;
+    if (index == SHN_COMMON) return ".comm";
+    if (index <= 0 || index >= SHN_LORESERVE || static_cast<size_t>(index) >= s.elf.sections.size()) return std::nullopt;
+    const auto i = static_cast<size_t>(index);
+    if (!s.placed.placed[i] || is_code_section(s.elf.sections[i])) return std::nullopt;
+    return s.elf.sections[i].name;
+}
+
+// A branch, jal, call or jalr to a label in data would run the data as code,
+// however near or far it lies: refused by that cause. `target` names the label
+// (for a %pcrel_lo, the %pcrel_hi's relocation).
+bool jumps_into_data(link_state& s, const relocation& relo, field into, const relocation& target) {
+    const uint32_t word = s.code[(place_of(s, relo) - INITIAL_CODE_OFFSET) / 4];
+    const bool jump = into == field::B || into == field::J || into == field::CALL ||
+                      (into == field::I && bits(word, 6, 0) == JALR_OPCODE);
+    if (!jump) return false;
+    const auto home = data_home(s, target.symbol_index);
+    if (!home) return false;
+    const symbol& sym = s.elf.symtab[target.symbol_index];
+    const std::string name = is_user_label(sym) ? sym.name : describe_target(s.elf, target.symbol_index, target.addend);
+    refuse(s, target, "'" + name + "' is a label in " + *home + "; code can only branch or jump to code");
+    return true;
 }
 
 void apply_relocation(link_state& s, const relocation& relo) {
     if (!s.placed.placed[relo.section_index]) return;  // a section that is not in the image
     const relocation_rule* rule = find_relocation_rule(relo.type);
-    if (!rule) return s.errors.push_back(unsupported(s, relo));
+    if (!rule) return refuse(s, relo, unsupported(s, relo));
     if (rule->value == value_rule::MARKER) return;
     if (relo.symbol_index >= s.elf.symtab.size())
-        return s.errors.push_back("relocation at offset " + hex_text(relo.addr) + " names symbol " +
-                                  std::to_string(relo.symbol_index) + ", but the symbol table has " +
-                                  std::to_string(s.elf.symtab.size()) + " entries");
+        return refuse(s, relo,
+                      "relocation at offset " + hex_text(relo.addr) + " names symbol " +
+                          std::to_string(relo.symbol_index) + ", but the symbol table has " +
+                          std::to_string(s.elf.symtab.size()) + " entries");
     const symbol& sym = s.elf.symtab[relo.symbol_index];
     if (names_undefined(s.elf, relo)) return report_undefined(s, relo);
     if (!place_is_inside(s, relo, rule->into)) return;
@@ -196,19 +270,20 @@ void apply_relocation(link_state& s, const relocation& relo) {
     const uint32_t place = place_of(s, relo);
     const int64_t target = int64_t{sym.value} + relo.addend;
     int64_t value = target;
+    const relocation* names_target = &relo;
     if (rule->value == value_rule::PC_RELATIVE) value = target - place;
     if (rule->value == value_rule::PCREL_LO) {
         const auto hi = s.pcrel_hi.find(sym.value);
         if (hi == s.pcrel_hi.end())
-            return s.errors.push_back("%pcrel_lo at " + where(s, relo) +
-                                      " has no %pcrel_hi relocation at the label it names");
-        if (!hi->second) return;  // the %pcrel_hi could not be resolved, and says so itself
-        value = *hi->second;
+            return refuse(s, relo,
+                          "%pcrel_lo at " + where(s, relo) + " has no %pcrel_hi relocation at the label it names");
+        if (!hi->second.value) return;  // the %pcrel_hi could not be resolved, and says so itself
+        value = *hi->second.value;
+        names_target = hi->second.relo;
     }
-    if (is_code_section(s.elf.sections[relo.section_index]))
-        apply_to_code(s, relo, *rule, place, static_cast<uint32_t>(value));
-    else
-        apply_to_data(s, relo, *rule, value);
+    if (!is_code_section(s.elf.sections[relo.section_index])) return apply_to_data(s, relo, *rule, value);
+    if (jumps_into_data(s, relo, rule->into, *names_target)) return;
+    apply_to_code(s, relo, *rule, place, static_cast<uint32_t>(value));
 }
 
 // The S + A - P of every %pcrel_hi, by the address of its auipc, for the
@@ -222,7 +297,7 @@ void collect_pcrel_hi(link_state& s) {
         std::optional<uint32_t> value;
         if (hi && relo.symbol_index < s.elf.symtab.size() && !names_undefined(s.elf, relo))
             value = s.elf.symtab[relo.symbol_index].value + static_cast<uint32_t>(relo.addend) - place;
-        s.pcrel_hi[place] = value;
+        s.pcrel_hi[place] = {value, &relo};
     }
 }
 
@@ -240,8 +315,8 @@ void write_data_sums(link_state& s) {
         const int64_t as_signed = sum.set ? sum.value : sign_extend(held, width) + sum.value;
         if (!fits(sum.into, as_unsigned) && !fits(sum.into, as_signed)) {
             const field_reach reach = reach_of(sum.into);
-            s.errors.push_back("the value " + std::to_string(as_unsigned) + " does not fit the " +
-                               std::to_string(width) + "-bit field at " +
+            s.errors.push_back(error_start(s, line_of(s, *sum.first)) + "the value " + std::to_string(as_unsigned) +
+                               " does not fit the " + std::to_string(width) + "-bit field at " +
                                describe_place(s.elf, s.placed, section_index, offset) + " (" +
                                std::to_string(reach.lo) + ".." + std::to_string(reach.hi) + ")");
             continue;
@@ -264,7 +339,8 @@ void halve_numeric_jumps(link_state& s) {
             const int32_t distance = opcode == BRANCH_OPCODE ? read_b_imm(w) : read_j_imm(w);
             if (distance % 4 != 0) {
                 // Text or data bytes in a code section can look like this; a real jump there would be a mistake.
-                s.warnings << "warning: '" << instr_to_string(decode_instruction(w)) << "' at "
+                s.warnings << diagnostic_start(s.source_path, std::nullopt, "warning") << "'"
+                           << instr_to_string(decode_instruction(w)) << "' at "
                            << describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset)
                            << " jumps by a number of bytes that is not a multiple of 4; left as it is" << std::endl;
                 continue;
@@ -272,6 +348,52 @@ void halve_numeric_jumps(link_state& s) {
             s.code[i] = opcode == BRANCH_OPCODE ? write_b_imm(w, distance / 2) : write_j_imm(w, distance / 2);
         }
     }
+}
+
+// Compressed code would reach the decoder and the relocations as a flood of
+// messages about something else; it is refused before, in one message, with
+// the line that turned it on.
+std::optional<std::string> refuse_compressed(link_state& s) {
+    const bool named = object_names_compressed(s.elf);
+    if (!named && !code_may_be_compressed(s.elf)) return std::nullopt;
+    const auto line = line_turning_compression_on(source_text(s));
+    if (!named && !line) return std::nullopt;
+    return error_start(s, line) + std::string(COMPRESSED_REFUSAL);
+}
+
+// The number of bytes an alignment directive asks for: ".align 13" and
+// ".p2align 13" ask for 8192, ".balign 8192" too.
+uint64_t alignment_asked(const std::string& statement) {
+    const std::string word = first_word(statement);
+    const std::string amount = statement.substr(word.size(), statement.find(',') - word.size());
+    char* end = nullptr;
+    const unsigned long long n = std::strtoull(amount.c_str(), &end, 0);
+    if (end == amount.c_str()) return 0;
+    if (is_one_of(word, ".balign")) return n;
+    return n < 64 ? uint64_t{1} << n : 0;
+}
+
+// A placement refusal, with the line of the alignment directive when that is its cause.
+std::string placement_refusal(const riscv_elf& elf, const std::string& source_path, const std::string& error) {
+    std::optional<size_t> line;
+    for (const section& sec : elf.sections) {
+        if (!is_code_section(sec) || sec.header.sh_addralign <= MAX_CODE_ALIGNMENT) continue;
+        const auto asks = [&](const std::string& statement) {
+            return alignment_asked(statement) == sec.header.sh_addralign;
+        };
+        if (auto found = first_line_starting(read_text_file(source_path), ".align .p2align .balign", asks))
+            line = found->number;
+        break;
+    }
+    return diagnostic_start(source_path, line, "error") + error;
+}
+
+// One line for a program that links with system calls in it, which stop it here.
+void warn_about_system_calls(link_state& s) {
+    if (std::find(s.code.begin(), s.code.end(), ECALL) == s.code.end()) return;
+    const auto line = first_line_starting(source_text(s), "ecall");
+    s.warnings << diagnostic_start(s.source_path, line ? std::optional(line->number) : std::nullopt, "warning")
+               << NO_SYSTEM_CALLS << std::endl;
 }
 
 std::string joined(const std::vector<std::string>& lines) {
@@ -284,15 +406,18 @@ std::string joined(const std::vector<std::string>& lines) {
 
 result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings, const std::string& source_path) {
     auto placed = place_sections(elf);
-    if (!placed) return std::unexpected(placed.error());
+    if (!placed) return std::unexpected(placement_refusal(elf, source_path, placed.error()));
     rebase_symbols(elf, *placed);
 
-    link_state s{elf, *placed, warnings, source_path, {}, build_code(elf, *placed), {}, {}, {}, {}, {}};
+    link_state s{elf, *placed, warnings, source_path, {}, {}, {}, {}, {}, {}, {}, {}};
+    if (auto refusal = refuse_compressed(s)) return std::unexpected(*refusal);
+    s.code = build_code(elf, *placed);
     s.patched.assign(s.code.size(), false);
     collect_pcrel_hi(s);
     for (const relocation& relo : elf.relocations) apply_relocation(s, relo);
     write_data_sums(s);
     if (!s.errors.empty()) return std::unexpected(joined(s.errors));
     halve_numeric_jumps(s);
+    warn_about_system_calls(s);
     return obj_image(elf, *placed, s.code);
 }

@@ -1,6 +1,7 @@
 // orrik: assembles one .s file with clang-15, places its code at 0x10000000 and
 // its data at 0x20000000, patches the relocations of the code and writes the
 // obj file over the assembler's object.
+#include "hints.h"
 #include "link.h"
 
 #include <sys/wait.h>
@@ -50,6 +51,7 @@ int link(const std::string& fname) {
     obj_name.back() = 'o';
 
     if (auto error = assemble(fname, obj_name)) {
+        write_idiom_hints(fname, std::cerr);
         std::cerr << *error << std::endl;
         return 1;
     }

@@ -1,3 +1,5 @@
+#include "compressed.h"
+#include "describe.h"
 #include "encode.h"
 #include "link.h"
 #include "relocate.h"
@@ -197,7 +199,7 @@ TEST(Link, EveryAllocatableSectionIsPlaced) {
     elf.sections[5].header.sh_size = 0x10000000;
     auto too_big = link(elf);
     ASSERT_FALSE(too_big);
-    EXPECT_EQ(too_big.error(), "the data sections do not fit in the data segment (.bss would end past 0x2fffffff)");
+    EXPECT_EQ(too_big.error(), "error: the data sections do not fit in the data segment (.bss would end past 0x2fffffff)");
 }
 
 // An empty code section is placed at its alignment, which may lie past the
@@ -219,18 +221,18 @@ TEST(Link, CodeSectionsThatCannotBePlaced) {
     elf.sections[1].header.sh_addralign = 8192;
     auto aligned = link(elf);
     ASSERT_FALSE(aligned);
-    EXPECT_EQ(aligned.error(), "code section .text asks for an alignment of 8192 bytes; orrik aligns code to at most 4096");
+    EXPECT_EQ(aligned.error(), "error: code section .text asks for an alignment of 8192 bytes; orrik aligns code to at most 4096");
     elf = small_object();
     elf.sections[1].header.sh_type = SHT_NOBITS;
     auto zeros = link(elf);
     ASSERT_FALSE(zeros);
-    EXPECT_EQ(zeros.error(), "code section .text holds no instructions in the object (it is NOBITS)");
+    EXPECT_EQ(zeros.error(), "error: code section .text holds no instructions in the object (it is NOBITS)");
     elf = small_object();
     elf.sections[1].header.sh_type = SHT_NULL;  // a size, but no bytes in the object
     elf.sections[1].contents.clear();
     auto claimed = link(elf);
     ASSERT_FALSE(claimed);
-    EXPECT_EQ(claimed.error(), "code section .text holds no instructions in the object (its type is 0)");
+    EXPECT_EQ(claimed.error(), "error: code section .text holds no instructions in the object (its type is 0)");
 }
 
 TEST(Link, DataRelocationsAndLabelDifferences) {
@@ -246,7 +248,7 @@ TEST(Link, DataRelocationsAndLabelDifferences) {
                        {10, 3, R_RISCV_32_PCREL, 0, 2}};  // stands past the end of .data: refused
     auto refused = link(elf);
     ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error(), "relocation at offset 0xa lies outside .data");
+    EXPECT_EQ(refused.error(), "error: relocation at offset 0xa lies outside .data");
     elf = small_object();
     elf.sections[2] = data_section(".data", std::vector<uint8_t>(12, 0));
     elf.sections[2].contents[8] = 0xff;
@@ -264,7 +266,7 @@ TEST(Link, DataRelocationsAndLabelDifferences) {
     elf.relocations = {{4, 3, R_RISCV_ADD8, 0, 2}, {4, 1, R_RISCV_SUB8, 0, 2}};
     auto too_far = link(elf);
     ASSERT_FALSE(too_far);
-    EXPECT_EQ(too_far.error(), "the value 4097 does not fit the 8-bit field at buf in .data (-128..255)");
+    EXPECT_EQ(too_far.error(), "error: the value 4097 does not fit the 8-bit field at buf in .data (-128..255)");
 }
 
 TEST(Link, NumericBranchesAreHalvedAndLabelledOnesReachChecked) {
@@ -279,7 +281,7 @@ TEST(Link, NumericBranchesAreHalvedAndLabelledOnesReachChecked) {
     auto refused = link(elf);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error(),
-              "branch at offset 8 of .text to 'far' is 8992 bytes away, beyond its reach of -8192..8188 bytes; "
+              "error: branch at offset 8 of .text to 'far' is 8992 bytes away, beyond its reach of -8192..8188 bytes; "
               "invert the condition and branch over a 'j far' instead");
     elf = object(12);
     auto image = link(elf);
@@ -302,6 +304,41 @@ TEST(Link, FailedWritesAreReportedAndLeaveNothing) {
     auto folder = write_obj_file("/tmp", image);
     ASSERT_TRUE(folder);
     EXPECT_EQ(*folder, "cannot write obj file '/tmp': Is a directory");
+}
+
+// How orrik reads a source line to find where a label is used.
+TEST(Describe, StatementsOfSourceLines) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"loop: addi t0, t0, -1   # next", "addi t0, t0, -1"},
+        {"a: b:  .asciz \"x # y\"  # comment", ".asciz \"x # y\""},
+        {"  .asciz \"a\\\" # b\"", ".asciz \"a\\\" # b\""},
+        {"1: auipc t1, %pcrel_hi(x)", "auipc t1, %pcrel_hi(x)"},
+        {"done:", ""},
+        {"   # only a comment", ""},
+        {"lw a0, 4(sp)", "lw a0, 4(sp)"},
+    };
+    for (const auto& [line, statement] : rows) EXPECT_EQ(statement_of(line), statement) << line;
+    // A label's definition is no use of it; a use in a comment neither.
+    const std::string text = "far: nop\n  beq t0, t1, far\n  # j far\n  j far\n  .word far\n";
+    const auto numbers = [](const std::vector<source_line>& lines) {
+        std::vector<size_t> n;
+        for (const source_line& line : lines) n.push_back(line.number);
+        return n;
+    };
+    EXPECT_EQ(numbers(lines_using(text, "far", words_writing(R_RISCV_BRANCH))), (std::vector<size_t>{2}));
+    EXPECT_EQ(numbers(lines_using(text, "far", words_writing(R_RISCV_JAL))), (std::vector<size_t>{4}));
+    EXPECT_EQ(numbers(lines_using(text, "far", words_writing(R_RISCV_32))), (std::vector<size_t>{5}));
+    EXPECT_EQ(numbers(lines_using(text, "far", words_writing(R_RISCV_HI20))), (std::vector<size_t>{2, 4, 5}));
+}
+
+TEST(Describe, ArchStringsThatNameCompressedCode) {
+    const std::pair<const char*, bool> rows[] = {
+        {"rv32i2p0_m2p0_a2p0_c2p0", true}, {"rv32imac", true},        {"rv32ic", true},
+        {"rv32i2p0_m2p0_zca1p0", true},    {"rv32i2p0_m2p0", false},  {"rv32im", false},
+        {"rv32i2p1_m2p0_zicsr2p0", false}, {"rv32imafd", false},      {"rv32g", false},
+        {"x86", false},                    {"", false},
+    };
+    for (const auto& [arch, compressed] : rows) EXPECT_EQ(arch_names_compressed(arch), compressed) << arch;
 }
 
 }  // namespace

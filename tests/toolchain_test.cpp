@@ -159,6 +159,46 @@ TEST_F(Toolchain, AssemblerFailures) {
     EXPECT_TRUE(r.err.ends_with("Error: invalid risc-v assembly file ipnut\n"));
 }
 
+// A program for another simulator: after clang's lines, one note per habit
+// orrik recognises, at the first line that shows it, before the last line.
+TEST_F(Toolchain, AssemblerFailuresNameOtherSimulatorsHabits) {
+    const std::string guide = " (see docs/from-other-simulators.md#";
+    const std::pair<std::string, std::string> rows[] = {
+        {"  .data\nmsg: .asciiz \"a, b # c\"\n",
+         "prog.s:2: note: write '.asciz' (or '.string') instead of '.asciiz'" + guide + "asciz-not-asciiz)\n"},
+        {"  .include \"macros.s\"\n",
+         "prog.s:1: note: orrik links one file: paste the included file in instead of '.include'" + guide +
+             "gnu-macros-and-no-include)\n"},
+        {"  .macro inc(%r)\n  addi %r, %r, 1\n  .end_macro\n  .text\nmain: inc(t0)\n",
+         "prog.s:1: note: write macros the GNU way: '.macro name a, b', '\\a' in the body, '.endm' at the end (not "
+         "'%a' and '.end_macro')" + guide + "gnu-macros-and-no-include)\n"},
+        {"  .eqv SIZE 8\n  .text\nmain: li t0, SIZE\n",
+         "prog.s:1: note: write '.equ NAME, value' instead of '.eqv NAME value', and load it with 'li'" + guide +
+             "li-for-constants)\n"},
+        {"  .text\nmain:\n  li t0, 1\nloop: addi t0 t0 -1   # a comment, with a comma\n  sw ra 12(sp)\n",
+         "prog.s:4: note: put a comma between every two operands ('add t2, t0, t1')" + guide +
+             "put-commas-between-operands)\n"},
+        {"  .data\nlist: .word 1, 2,\n    3\n",
+         "prog.s:2: note: a list ends at the end of its line: write it on one line, or start the next with its own "
+         "'.word'" + guide + "a-word-list-on-each-line)\n"},
+        {"  .data\nmsg: .asciiz \"hi\"\n  .text\nmain: li a7, 4\n  ecall\n  ecall\n",
+         "prog.s:2: note: write '.asciz' (or '.string') instead of '.asciiz'" + guide + "asciz-not-asciiz)\n"
+         "prog.s:5: note: this machine has no system calls: the program stops at its 'ecall'; end it at a 'done:' "
+         "label and read the results at the console" + guide + "seeing-results-without-ecall)\n"},
+        {"  .text\n  addi x1, x2\n  j done\n", ""},  // an error of its own: nothing to add
+    };
+    for (const auto& [source, notes] : rows) {
+        const run_result r = link(source);
+        EXPECT_EQ(r.status, 1) << source;
+        const std::string tail = notes + "Error: invalid risc-v assembly file ipnut\n";
+        ASSERT_TRUE(r.err.ends_with(tail)) << source << "\n" << r.err;
+        // clang's own lines come first, and orrik adds nothing among them.
+        const std::string clang_lines = r.err.substr(0, r.err.size() - tail.size());
+        EXPECT_NE(clang_lines.find("error:"), std::string::npos) << r.err;
+        EXPECT_EQ(clang_lines.find("note:"), std::string::npos) << r.err;
+    }
+}
+
 TEST_F(Toolchain, ASourceInAnotherFolder) {
     std::filesystem::create_directory(dir / "sub");
     test::write_file(dir / "prog.o", "keep me");
@@ -181,6 +221,18 @@ TEST_F(Toolchain, AddendsWarnButLink) {
     EXPECT_EQ(la.status, 0);
     EXPECT_EQ(la.err, "Report to dorvik: addend is not 0\n");
     EXPECT_EQ(reg(tamsel("pc main\nstep\nstep\ninfo registers\n").out, 6), "0x20000008");
+}
+
+TEST_F(Toolchain, SystemCallsWarnButLink) {
+    const run_result r = link("  .text\nmain: li a0, 1\n  li a7, 1\n  ecall\ndone: j done\n  ecall\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err,
+              "ERROR IN DECODE: UNIDENTIFIED OPCODE: 73\nENCODING: 0x00000073\n"
+              "ERROR IN DECODE: UNIDENTIFIED OPCODE: 73\nENCODING: 0x00000073\n"
+              "prog.s:4: warning: this machine has no system calls: the program stops at its 'ecall'; end it at a "
+              "'done:' label and read the results at the console (see "
+              "docs/from-other-simulators.md#seeing-results-without-ecall)\n");
+    EXPECT_EQ(reg(tamsel("pc main\nstep\ninfo registers\n").out, 10), "1");
 }
 
 TEST_F(Toolchain, AnRTypeRelocationStopsBeforeWriting) {
@@ -401,20 +453,25 @@ helper: ret
 value: .word 1
 table: .word nowhere, value
 )",
-                   {"undefined label 'lopp' at loop+4 in .text (line 6: bnez t0, lopp); did you mean 'loop'?",
-                    "undefined label 'valeu' at loop+8 in .text (line 7: la a0, valeu); did you mean 'value'?",
-                    "undefined label 'helpr' at loop+16 in .text (line 8: call helpr); did you mean 'helper'?",
-                    "undefined label 'printf' at loop+24 in .text (line 9: call printf   # there is no library)",
-                    "undefined label 'nowhere' at table in .data (line 14: table: .word nowhere, value)"});
+                   {"prog.s:6: error: undefined label 'lopp' at loop+4 in .text (line 6: bnez t0, lopp); did you mean 'loop'?",
+                    "prog.s:7: error: undefined label 'valeu' at loop+8 in .text (line 7: la a0, valeu); did you mean 'value'?",
+                    "prog.s:8: error: undefined label 'helpr' at loop+16 in .text (line 8: call helpr); did you mean 'helper'?",
+                    "prog.s:9: error: undefined label 'printf' at loop+24 in .text (line 9: call printf   # there is no library)",
+                    "prog.s:14: error: undefined label 'nowhere' at table in .data (line 14: table: .word nowhere, value)"});
 }
 
 TEST_F(Refused, BranchesBeyondTheirReach) {
     expect_refused("  .text\nmain: beq t0, t1, far\n  .fill 2100, 4, 0x13\nfar: j main\n",
-                   {"branch at main in .text to 'far' is 8404 bytes away, beyond its reach of -8192..8188 bytes; "
+                   {"prog.s:2: error: branch at main in .text to 'far' is 8404 bytes away, beyond its reach of -8192..8188 bytes; "
                     "invert the condition and branch over a 'j far' instead"});
     expect_refused("  .text\nmain: jal x0, far\n  .fill 530000, 4, 0x13\nfar: nop\n",
-                   {"jump at main in .text to 'far' is 2120004 bytes away, beyond its reach of -2097152..2097148 "
+                   {"prog.s:2: error: jump at main in .text to 'far' is 2120004 bytes away, beyond its reach of -2097152..2097148 "
                     "bytes; use 'call far' or 'tail far' instead, which reach any address"});
+    // The second branch to 'far' is the one too far, and its line is named.
+    expect_refused("  .text\nmain: beq t0, t1, far\n  .fill 1000, 4, 0x13\nfar: nop\n  .fill 2100, 4, 0x13\n"
+                   "  bne t0, t1, far\n",
+                   {"prog.s:6: error: branch at far+8404 in .text to 'far' is -8404 bytes away, beyond its reach of "
+                    "-8192..8188 bytes; invert the condition and branch over a 'j far' instead"});
     // Just inside the reach: links and lands.
     const run_result r = link("  .text\nmain: beq x0, x0, done\n  .fill 2046, 4, 0x13\ndone: j done\n");
     ASSERT_EQ(r.status, 0) << r.err;
@@ -423,14 +480,78 @@ TEST_F(Refused, BranchesBeyondTheirReach) {
 
 TEST_F(Refused, PositionIndependentCodeAndTablesInCode) {
     expect_refused("  .option pic\n  .text\nmain: la a0, v\n  .data\nv: .word 1\n",
-                   {"R_RISCV_GOT_HI20 at main in .text: position-independent code is not supported; "
-                    "remove '.option pic' from the program"});
+                   {"prog.s:3: error: R_RISCV_GOT_HI20 at main in .text: position-independent code is not supported; "
+                    "remove '.option pic' from the program, or compile it without -fPIC or -fpic"});
+    // What a compiler writes under -fPIC, with no '.option pic' in it.
+    expect_refused("  .text\nf:\n  nop\n.Lpcrel_hi0:\n  auipc a1, %got_pcrel_hi(x)\n  lw a1, %pcrel_lo(.Lpcrel_hi0)(a1)\n"
+                   "  .data\nx: .word 1\n",
+                   {"prog.s:5: error: R_RISCV_GOT_HI20 at f+4 in .text: position-independent code is not supported; "
+                    "remove '.option pic' from the program, or compile it without -fPIC or -fpic"});
     const std::string zero_word = "ERROR IN DECODE: UNIDENTIFIED OPCODE: 0\nENCODING: 0x00000000";
     expect_refused("  .text\nmain: j main\njumps: .word main, main\n",
-                   {zero_word, zero_word, "data at jumps in .text refers to 'main': a program cannot load from the code segment, so tables "
+                   {zero_word, zero_word, "prog.s:3: error: data at jumps in .text refers to 'main': a program cannot load from the code segment, so tables "
                     "belong in .data (write '.data' before the table)",
-                    "data at jumps+4 in .text refers to 'main': a program cannot load from the code segment, so "
+                    "prog.s:3: error: data at jumps+4 in .text refers to 'main': a program cannot load from the code segment, so "
                     "tables belong in .data (write '.data' before the table)"});
+}
+
+TEST_F(Refused, BranchesAndJumpsIntoDataByTheirCause) {
+    const std::string into_data = "' is a label in .data; code can only branch or jump to code";
+    expect_refused(R"(    .text
+main:
+    la   a0, buffer
+    beqz a0, buffer
+    j    buffer
+    call buffer
+    lui  t0, %hi(buffer)
+    jalr ra, %lo(buffer)(t0)
+1:  auipc t1, %pcrel_hi(buffer)
+    jalr ra, %pcrel_lo(1b)(t1)
+    j    common
+done: j done
+    .data
+buffer: .space 16
+    .comm common, 16, 4
+)",
+                   {"prog.s:4: error: 'buffer" + into_data, "prog.s:5: error: 'buffer" + into_data,
+                    "prog.s:6: error: 'buffer" + into_data, "prog.s:8: error: 'buffer" + into_data,
+                    "prog.s:9: error: 'buffer" + into_data,
+                    "prog.s:11: error: 'common' is a label in .comm; code can only branch or jump to code"});
+}
+
+TEST_F(Refused, CompressedCodeInOneMessage) {
+    const std::string refusal =
+        " error: compressed (16-bit) instructions are not supported: this machine runs 32-bit instructions only; "
+        "compile with -march=rv32im, and remove '.option rvc' and '.option arch, +c' from the program";
+    const std::string loop = "main:\n  li a0, 5\nloop:\n  addi a0, a0, -1\n  bnez a0, loop\ndone: j done\n";
+    // Relocations of compressed branches and jumps, and none at all.
+    expect_refused("  .text\n  .option rvc\n" + loop, {"prog.s:2:" + refusal});
+    expect_refused("  .text\n  nop\n  .option rvc\n  li a0, 5\n  li a1, 6\n", {"prog.s:3:" + refusal});
+    // What a compiler writes without -march=rv32im.
+    expect_refused("  .attribute 4, 16\n  .attribute 5, \"rv32i2p0_m2p0_a2p0_c2p0\"\n  .text\n" + loop,
+                   {"prog.s:2:" + refusal});
+    expect_refused("  .attribute arch, \"rv32imac\"\n  .text\n" + loop, {"prog.s:1:" + refusal});
+    // Turned off again before any instruction: nothing compressed, nothing refused.
+    const run_result off = link("  .text\n  .option rvc\n  .option norvc\n" + loop);
+    EXPECT_EQ(off.status, 0) << off.err;
+    EXPECT_EQ(off.err, "");
+    // Data in code that looks like 16-bit words is only data.
+    const run_result text = link("  .text\nmain: j main\n  .ascii \"abcd\"\n");
+    EXPECT_EQ(text.status, 0) << text.err;
+}
+
+// orrik's messages start with the file as named and the line where it is known.
+TEST_F(Refused, EveryMessageStartsWithItsFile) {
+    expect_refused("  .text\nmain:\n  nop\n  .align 13\nx: j main\n",
+                   {"prog.s:4: error: code section .text asks for an alignment of 8192 bytes; orrik aligns code to at "
+                    "most 4096"});
+    expect_refused("  .text\nmain: j main\n  .bss\nbig: .space 0x10000001\n",
+                   {"prog.s: error: the data sections do not fit in the data segment (.bss would end past 0x2fffffff)"});
+    std::filesystem::create_directory(dir / "sub");
+    test::write_file(dir / "sub" / "prog.s", "  .text\nmain:\n  j nowhere\n");
+    const run_result r = orrik({"sub/prog.s"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "sub/prog.s:3: error: undefined label 'nowhere' at main in .text (line 3: j nowhere)\n");
 }
 
 }  // namespace
