@@ -153,7 +153,20 @@ TEST_F(Toolchain, AssemblerFailures) {
     r = link("nop\n", "other.s");
     r = orrik({"other.s"}, (dir / "no-such-folder").string());
     EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "orrik needs an assembler and found none: tried clang-15, then clang-N (N >= 15), then clang on the "
+              "search path. Install one with 'sudo apt install clang-15', or on Debian 13 'sudo apt install clang'.\n"
+              "Error: invalid risc-v assembly file ipnut\n");
+    // Without clang-15, the newest clang-N runs, with the same arguments.
+    std::filesystem::create_directory(dir / "bin");
+    for (const char* name : {"clang-17", "clang-19", "clang"}) {
+        test::write_file(dir / "bin" / name, std::string("#!/bin/sh\necho ") + name + " \"$@\" > args.txt\nexit 3\n");
+        std::filesystem::permissions(dir / "bin" / name, std::filesystem::perms::owner_all);
+    }
+    r = orrik({"other.s"}, (dir / "bin").string());
     EXPECT_EQ(r.err, "Error: invalid risc-v assembly file ipnut\n");
+    EXPECT_EQ(test::read_file(dir / "args.txt"),
+              "clang-19 --target=riscv32 -march=rv32im -nostdlib -Wnoincompatible-library-redeclaration -c other.s\n");
     r = orrik({"missing.s"});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.ends_with("Error: invalid risc-v assembly file ipnut\n"));
