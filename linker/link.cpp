@@ -98,7 +98,7 @@ std::string unsupported(const link_state& s, const relocation& relo) {
     if (relo.type == R_RISCV_GOT_HI20)
         return type + " at " + where(s, relo) +
                ": position-independent code is not supported; remove '.option pic' from the program";
-    return "relocation " + type + " at " + where(s, relo) + " is not supported by orrik";
+    return "relocation " + type + " at " + where(s, relo) + " is not supported by orrik" + refusal_hint(relo.type);
 }
 
 std::string out_of_reach(const link_state& s, const relocation& relo, field into, int64_t distance) {
