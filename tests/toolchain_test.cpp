@@ -422,9 +422,11 @@ table: .word nowhere, value
 }
 
 TEST_F(Refused, BranchesBeyondTheirReach) {
-    expect_refused("  .text\nmain: beq t0, t1, far\n  .fill 2100, 4, 0x13\nfar: j main\n",
-                   {"branch at main in .text to 'far' is 8404 bytes away, beyond its reach of -8192..8188 bytes; "
-                    "invert the condition and branch over a 'j far' instead"});
+    // Needs clang-15: clang 16 and later turn such a branch into one over a jal themselves.
+    if (ASSEMBLER_IS_CLANG15)
+        expect_refused("  .text\nmain: beq t0, t1, far\n  .fill 2100, 4, 0x13\nfar: j main\n",
+                       {"branch at main in .text to 'far' is 8404 bytes away, beyond its reach of -8192..8188 bytes; "
+                        "invert the condition and branch over a 'j far' instead"});
     expect_refused("  .text\nmain: jal x0, far\n  .fill 530000, 4, 0x13\nfar: nop\n",
                    {"jump at main in .text to 'far' is 2120004 bytes away, beyond its reach of -2097152..2097148 "
                     "bytes; use 'call far' or 'tail far' instead, which reach any address"});
