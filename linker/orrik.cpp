@@ -1,5 +1,4 @@
-// orrik: assembles one .s file with clang-15 (or the fallback that
-// assembler.h chooses where there is no clang-15), places its code at 0x10000000 and
+// orrik: assembles one .s file with clang-15, places its code at 0x10000000 and
 // its data at 0x20000000, patches the relocations of the code and writes the
 // obj file over the assembler's object.
 #include "assembler.h"
