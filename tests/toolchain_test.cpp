@@ -105,6 +105,7 @@ TEST_F(Toolchain, AProgramRunsAsWritten) {
     EXPECT_NE(r.out.find("\nfar: 20000800\n"), std::string::npos);
     EXPECT_NE(r.out.find("\nresult: 20000804\n"), std::string::npos);
     EXPECT_NE(r.out.find("\nmsg: 20000808\n"), std::string::npos);
+    EXPECT_EQ(r.out.find('$'), std::string::npos) << "a newer assembler's $x or $d among the labels";
     EXPECT_EQ(reg(r.out, 8), "0x20000804");
 }
 
