@@ -37,7 +37,8 @@ std::string trimmed(const std::string& s) {
 }  // namespace
 
 bool is_user_label(const symbol& sym) {
-    return !sym.name.empty() && !sym.name.starts_with(".L") && sym.kind != STT_SECTION && sym.kind != STT_FILE;
+    return !sym.name.empty() && !sym.name.starts_with(".L") && sym.kind != STT_SECTION && sym.kind != STT_FILE &&
+           !is_mapping_symbol(sym);
 }
 
 std::string describe_place(const riscv_elf& elf, const placement& placed, uint32_t section_index, uint32_t offset) {

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 static_assert(std::endian::native == std::endian::little, "ELF fields are read in host order");
@@ -124,6 +125,13 @@ result<std::vector<relocation>> read_relocations(const std::vector<section>& sec
 }
 
 }  // namespace
+
+bool is_mapping_symbol(const symbol& sym) {
+    const std::string_view name = sym.name;
+    if (sym.kind != STT_NOTYPE || name.size() < 2 || name[0] != '$' || (name[1] != 'x' && name[1] != 'd')) return false;
+    const std::string_view rest = name.substr(2);
+    return rest.empty() || rest.starts_with('.') || (name[1] == 'x' && rest.starts_with("rv"));
+}
 
 result<riscv_elf> parse_riscv32i_elf(std::span<const uint8_t> file) {
     riscv_elf elf;

@@ -29,6 +29,11 @@ struct symbol {
     uint8_t kind = STT_NOTYPE;  // STT_SECTION and STT_FILE entries are not labels
 };
 
+// The marks clang 16 and later add where code or data starts ("$x", "$d",
+// "$x.1", "$xrv32i2p1_m2p0"): not labels of the program, so they stay out of
+// the obj image. clang-15 writes none, and a program cannot name them.
+bool is_mapping_symbol(const symbol& sym);
+
 struct relocation {
     uint32_t addr = 0;  // byte offset within the section it patches
     uint32_t symbol_index = 0;

@@ -143,7 +143,7 @@ std::string unsupported(const link_state& s, const relocation& relo) {
         return type + " at " + where(s, relo) +
                ": position-independent code is not supported; remove '.option pic' from the program, or "
                "compile it without -fPIC or -fpic";
-    return "relocation " + type + " at " + where(s, relo) + " is not supported by orrik";
+    return "relocation " + type + " at " + where(s, relo) + " is not supported by orrik" + refusal_hint(relo.type);
 }
 
 std::string out_of_reach(const link_state& s, const relocation& relo, field into, int64_t distance) {

@@ -1,6 +1,6 @@
 // The obj image orrik writes for tamsel: the magic word, one code block at
 // 0x10000000, a data block per data section with bytes, and a symbol block per
-// symbol-table entry, every field big-endian.
+// symbol-table entry (but the assembler's mapping symbols), every field big-endian.
 #pragma once
 
 #include "elf_loader.h"

@@ -1,6 +1,7 @@
 // orrik: assembles one .s file with clang-15, places its code at 0x10000000 and
 // its data at 0x20000000, patches the relocations of the code and writes the
 // obj file over the assembler's object.
+#include "assembler.h"
 #include "hints.h"
 #include "link.h"
 
@@ -18,9 +19,11 @@ namespace {
 
 constexpr const char* USAGE = "Usage: ./orrik <risc-v asm file>";
 
-// Runs clang-15 on the source and waits for it; returns the message to stop with, if any.
+// Runs the assembler on the source and waits for it; returns the message to stop with, if any.
 std::optional<std::string> assemble(const std::string& fname, const std::string& obj_name) {
-    std::vector<const char*> args = {"clang-15", "--target=riscv32", "-march=rv32im", "-nostdlib",
+    const std::optional<std::string> assembler = find_assembler(assembler_search_path());
+    if (!assembler) return std::string(NO_ASSEMBLER) + "\nError: invalid risc-v assembly file ipnut";
+    std::vector<const char*> args = {assembler->c_str(), "--target=riscv32", "-march=rv32im", "-nostdlib",
                                      "-Wnoincompatible-library-redeclaration", "-c", fname.c_str()};
     // clang writes its object to the current directory unless told otherwise.
     if (fname.find('/') != std::string::npos) {

@@ -10,6 +10,17 @@ namespace {
 
 using enum value_rule;
 
+// Types newer assemblers write (clang 16 to 19) that Debian 12's elf.h does
+// not name yet; later headers define them as macros, hence names of our own.
+constexpr uint32_t GOT32_PCREL = 41;
+constexpr uint32_t PLT32 = 59;
+constexpr uint32_t SET_ULEB128 = 60;
+constexpr uint32_t SUB_ULEB128 = 61;
+constexpr uint32_t TLSDESC_HI20 = 62;
+constexpr uint32_t TLSDESC_LOAD_LO12 = 63;
+constexpr uint32_t TLSDESC_ADD_LO12 = 64;
+constexpr uint32_t TLSDESC_CALL = 65;
+
 constexpr std::array RULES = {
     relocation_rule{R_RISCV_32, "R_RISCV_32", ABSOLUTE, field::DATA32},
     relocation_rule{R_RISCV_BRANCH, "R_RISCV_BRANCH", PC_RELATIVE, field::B},
@@ -34,12 +45,14 @@ constexpr std::array RULES = {
     relocation_rule{R_RISCV_SET16, "R_RISCV_SET16", ABSOLUTE, field::DATA16},
     relocation_rule{R_RISCV_SET32, "R_RISCV_SET32", ABSOLUTE, field::DATA32},
     relocation_rule{R_RISCV_32_PCREL, "R_RISCV_32_PCREL", PC_RELATIVE, field::DATA32},
+    // `.word f@plt - .`: with no PLT here, the distance to the function itself.
+    relocation_rule{PLT32, "R_RISCV_PLT32", PC_RELATIVE, field::DATA32},
     relocation_rule{R_RISCV_RELAX, "R_RISCV_RELAX", MARKER, field::NONE},
     relocation_rule{R_RISCV_ALIGN, "R_RISCV_ALIGN", MARKER, field::NONE},
 };
 
 // Names of the types orrik refuses, for its messages.
-constexpr std::array<std::pair<uint32_t, const char*>, 20> REFUSED_NAMES = {{
+constexpr std::array<std::pair<uint32_t, const char*>, 27> REFUSED_NAMES = {{
     {R_RISCV_NONE, "R_RISCV_NONE"},
     {R_RISCV_64, "R_RISCV_64"},
     {R_RISCV_RELATIVE, "R_RISCV_RELATIVE"},
@@ -60,7 +73,15 @@ constexpr std::array<std::pair<uint32_t, const char*>, 20> REFUSED_NAMES = {{
     {R_RISCV_GPREL_I, "R_RISCV_GPREL_I"},
     {R_RISCV_GPREL_S, "R_RISCV_GPREL_S"},
     {R_RISCV_IRELATIVE, "R_RISCV_IRELATIVE"},
+    {GOT32_PCREL, "R_RISCV_GOT32_PCREL"},
+    {SET_ULEB128, "R_RISCV_SET_ULEB128"},
+    {SUB_ULEB128, "R_RISCV_SUB_ULEB128"},
+    {TLSDESC_HI20, "R_RISCV_TLSDESC_HI20"},
+    {TLSDESC_LOAD_LO12, "R_RISCV_TLSDESC_LOAD_LO12"},
+    {TLSDESC_ADD_LO12, "R_RISCV_TLSDESC_ADD_LO12"},
+    {TLSDESC_CALL, "R_RISCV_TLSDESC_CALL"},
 }};
+
 
 // The format a field belongs to, for checking the word it is written into.
 InstructionType format_of(field f) {
@@ -91,6 +112,14 @@ std::string relocation_type_name(uint32_t type) {
     for (const auto& [number, name] : REFUSED_NAMES)
         if (number == type) return name;
     return "type " + std::to_string(type);
+}
+
+std::string refusal_hint(uint32_t type) {
+    // The assembler leaves a '.uleb128' label difference to the linker only
+    // when relaxable code lies between the labels, and its width is fixed by then.
+    if (type == SET_ULEB128 || type == SUB_ULEB128)
+        return "; a label difference in '.uleb128' cannot be resolved here: write '.word end - start' instead";
+    return "";
 }
 
 bool is_data_field(field f) { return f >= field::DATA6; }

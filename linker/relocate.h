@@ -39,6 +39,10 @@ const relocation_rule* find_relocation_rule(uint32_t type);
 // "R_RISCV_GOT_HI20", or "type 99" for a number no rule or ELF header names.
 std::string relocation_type_name(uint32_t type);
 
+// For a refused type a program can ask for by itself: "; " and what to write
+// instead. Empty for the rest.
+std::string refusal_hint(uint32_t type);
+
 bool is_data_field(field f);
 unsigned data_field_bits(field f);
 

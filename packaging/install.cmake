@@ -47,14 +47,15 @@ install(FILES ${generated_docs}/orrik.1.gz ${generated_docs}/tamsel.1.gz DESTINA
 install(FILES ${generated_docs}/copyright ${generated_docs}/changelog.gz DESTINATION share/doc/${PACKAGE_NAME})
 
 # The package's dependencies come from the libraries the stripped programs
-# link (dpkg-shlibdeps), plus the assembler that orrik runs.
+# link (dpkg-shlibdeps), plus the assembler that orrik runs: clang-15, or the
+# distribution's clang where there is none (Debian 13).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${PACKAGE_NAME})
 set(CPACK_PACKAGE_CONTACT "${MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "RISC-V RV32IM linker (orrik) and console simulator (tamsel) for learners")
 set(CPACK_PACKAGE_DESCRIPTION
 "A small toolchain for learning 32-bit RISC-V (RV32I with the M extension).
-orrik assembles one source file with clang-15, places the code at 0x10000000
+orrik assembles one source file with clang-15 (or clang), places the code at 0x10000000
 and the data at 0x20000000, patches the relocations and writes a compact
 program image. tamsel loads that image into a bare simulated machine and
 offers a console to step, run to breakpoints, list the code, look at and
@@ -62,7 +63,7 @@ change registers, and write the memory the program touched to files.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "clang-15")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "clang-15 | clang")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

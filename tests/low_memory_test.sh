@@ -6,6 +6,7 @@
 set -eu
 build=$(cd "$1" && pwd)
 examples=$(cd "$2" && pwd)
+assembler=${3:-clang-15}  # the one orrik would run, for the object made by hand below
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -70,7 +71,7 @@ expect long 1 long.wantout long.want
 # gives the image. A stand-in assembler puts the object in place, so that the
 # limit falls on orrik alone.
 printf '  .text\nmain: j main\n  .data\n  .space 40000000\n' > big.s
-clang-15 --target=riscv32 -march=rv32im -nostdlib -c big.s -o big.elf
+"$assembler" --target=riscv32 -march=rv32im -nostdlib -c big.s -o big.elf
 mkdir -p stand-in
 printf '#!/bin/sh\ncp big.elf big.o\n' > stand-in/clang-15
 chmod +x stand-in/clang-15

@@ -1,6 +1,6 @@
 #!/bin/sh
 # make package: what apt and lintian read in the .deb. A Maintainer with an
-# address, an extended description, dependencies on clang-15 and on the
+# address, an extended description, dependencies on clang-15 (or clang) and on the
 # libraries the programs link, the copyright file and changelog Debian asks for,
 # gzipped manual pages and stripped programs.
 set -eu
@@ -20,7 +20,7 @@ while IFS='~' read -r what command pattern; do
 done <<ROWS
 maintainer~dpkg-deb -f "$deb" Maintainer~^[^<]+ <[^@ ]+@[^@ ]+>$
 extended description~dpkg-deb -f "$deb" Description | sed -n 2p~^ [A-Za-z]
-depends on clang-15~dpkg-deb -f "$deb" Depends~(^|, )clang-15(,|$)
+depends on clang-15 or clang~dpkg-deb -f "$deb" Depends~(^|, )clang-15 \| clang(,|$)
 depends on libc6 as computed~dpkg-deb -f "$deb" Depends~libc6 \(>= [0-9.]+\)
 copyright file~head -1 usr/share/doc/orrik-tamsel/copyright~^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$
 the licence's holder~grep Copyright: usr/share/doc/orrik-tamsel/copyright~the orrik and tamsel developers$

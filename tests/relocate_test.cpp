@@ -151,13 +151,17 @@ TEST(Link, RelocationsOutsideTheTablesAreErrors) {
         {{0, 1, R_RISCV_HI20, 0, 2}, "relocation R_RISCV_HI20 at offset 0 of .data patches an instruction, but .data holds data"},
         {{0, 1, R_RISCV_TPREL_HI20, 0, 1}, "relocation R_RISCV_TPREL_HI20 at offset 0 of .text is not supported by orrik"},
         {{0, 1, 200, 0, 1}, "relocation type 200 at offset 0 of .text is not supported by orrik"},
+        // Types of newer assemblers: a '.uleb128' label difference across code that may shrink, thread-locals.
+        {{0, 1, 60, 0, 1}, "relocation R_RISCV_SET_ULEB128 at offset 0 of .text is not supported by orrik; a label "
+                           "difference in '.uleb128' cannot be resolved here: write '.word end - start' instead"},
+        {{0, 1, 62, 0, 1}, "relocation R_RISCV_TLSDESC_HI20 at offset 0 of .text is not supported by orrik"},
     };
     for (const auto& [relo, message] : rows) {
         riscv_elf elf = small_object();
         elf.relocations = {relo};
         auto image = link(elf);
         ASSERT_FALSE(image) << message;
-        EXPECT_NE(image.error().find(message), std::string::npos) << image.error();
+        EXPECT_NE(image.error().find(message), std::string::npos) << image.error() << "\n" << message;
     }
 }
 
@@ -267,6 +271,38 @@ TEST(Link, DataRelocationsAndLabelDifferences) {
     auto too_far = link(elf);
     ASSERT_FALSE(too_far);
     EXPECT_EQ(too_far.error(), "error: the value 4097 does not fit the 8-bit field at buf in .data (-128..255)");
+    // `.word f@plt - .` of a newer assembler: the distance to the label itself.
+    elf = small_object();
+    elf.symtab.push_back(symbol{"f", 0, 0, false, 1});
+    elf.relocations = {{4, 3, 59, 0, 2}};
+    ASSERT_TRUE(link(elf));
+    EXPECT_EQ(std::vector<uint8_t>(elf.sections[2].contents.begin() + 4, elf.sections[2].contents.end()),
+              (std::vector<uint8_t>{0xfc, 0xff, 0xff, 0xef}));  // 0x10000000 - 0x20000004
+}
+
+// Newer assemblers mark where code and data start with symbols of their own;
+// they are no labels of the program and stay out of the image and the messages.
+TEST(Link, MappingSymbolsAreNotLabels) {
+    auto object = [] {
+        riscv_elf elf = small_object();
+        elf.symtab = {symbol{}, symbol{"$x", 0, 0, false, 1}, symbol{"main", 0, 0, false, 1},
+                      symbol{"$xrv32i2p1_m2p0", 0, 0, false, 1}, symbol{"$x.1", 4, 0, false, 1},
+                      symbol{"$d", 0, 0, false, 2}, symbol{"$d.7", 4, 0, false, 2}, symbol{"$dollars", 4, 0, false, 2}};
+        return elf;
+    };
+    riscv_elf elf = object();
+    elf.relocations = {{4, 5, R_RISCV_HI20, 0, 1}};  // names $d: a U-type field in an addi
+    auto refused = link(elf);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error(), "error: a U-type field cannot be written into 'addi' at main+4 in .text");
+    elf = object();
+    auto image = link(elf);
+    ASSERT_TRUE(image) << image.error();
+    const std::vector<uint8_t> symbols(image->begin() + 14 + 8 + 18, image->end());
+    EXPECT_EQ(symbols, (std::vector<uint8_t>{0xc3, 0xb7, 0, 0, 0, 0, 0, 0, 0, 0,  // the null symbol
+                                             0xc3, 0xb7, 0x10, 0, 0, 0, 0, 0, 0, 4, 'm', 'a', 'i', 'n',  //
+                                             0xc3, 0xb7, 0x20, 0, 0, 4, 0, 0, 0, 8, '$', 'd', 'o', 'l', 'l', 'a',
+                                             'r', 's'}));
 }
 
 TEST(Link, NumericBranchesAreHalvedAndLabelledOnesReachChecked) {
@@ -301,9 +337,14 @@ TEST(Link, FailedWritesAreReportedAndLeaveNothing) {
     auto missing = write_obj_file("/no/such/folder/prog.o", image);
     ASSERT_TRUE(missing);
     EXPECT_EQ(*missing, "cannot write obj file '/no/such/folder/prog.o': No such file or directory");
-    auto folder = write_obj_file("/tmp", image);
+    // A folder in the way: the image is written beside it, then cannot replace it.
+    const test::scratch_dir dir;
+    std::filesystem::create_directory(dir / "prog.o");
+    const std::string path = (dir / "prog.o").string();
+    auto folder = write_obj_file(path, image);
     ASSERT_TRUE(folder);
-    EXPECT_EQ(*folder, "cannot write obj file '/tmp': Is a directory");
+    EXPECT_EQ(*folder, "cannot write obj file '" + path + "': Is a directory");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1) << "a temporary file was left";
 }
 
 // How orrik reads a source line to find where a label is used.
