@@ -1,5 +1,6 @@
 #include "link.h"
 
+#include "align.h"
 #include "decoder.h"
 #include "describe.h"
 #include "hex_text.h"
@@ -283,6 +284,7 @@ std::string joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings, const std::string& source_path) {
+    if (auto error = trim_code_alignment(elf)) return std::unexpected(*error);
     auto placed = place_sections(elf);
     if (!placed) return std::unexpected(placed.error());
     rebase_symbols(elf, *placed);
