@@ -51,7 +51,11 @@ std::optional<std::string> trim(riscv_elf& elf, const placement& placed, relocat
     const uint32_t index = align.section_index;
     section& sec = elf.sections[index];
     const uint32_t at = align.addr;
-    auto where = [&] { return describe_place(elf, placed, index, at); };
+    auto where = [&] {
+        placement unplaced = placed;  // the labels still hold offsets in their sections
+        unplaced.address[index] = 0;
+        return describe_place(elf, unplaced, index, at);
+    };
     if (align.addend < 0 || uint64_t{at} + static_cast<uint32_t>(align.addend) > sec.contents.size())
         return "the alignment nops at " + where() + " (R_RISCV_ALIGN) reach past the end of " + sec.name;
     const uint64_t count = static_cast<uint32_t>(align.addend);

@@ -279,14 +279,15 @@ TEST(Link, AlignmentNopsInCodeAreTrimmedToTheBoundary) {
 
 TEST(Link, AlignmentNopsThatCannotBeTrimmed) {
     const std::pair<relocation, const char*> rows[] = {
-        {{4, 0, R_RISCV_ALIGN, 16, 1}, "the alignment nops at offset 4 of .text (R_RISCV_ALIGN) reach past the end of .text"},
-        {{4, 0, R_RISCV_ALIGN, -4, 1}, "the alignment nops at offset 4 of .text (R_RISCV_ALIGN) reach past the end of .text"},
+        {{4, 0, R_RISCV_ALIGN, 16, 1}, "the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
+        {{4, 0, R_RISCV_ALIGN, -4, 1}, "the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
         {{4, 0, R_RISCV_ALIGN, 8, 1},
-         "the alignment at offset 4 of .text needs 12 bytes to reach a multiple of 16, but the assembler left 8"},
+         "the alignment at main+4 in .text needs 12 bytes to reach a multiple of 16, but the assembler left 8"},
     };
     for (const auto& [relo, message] : rows) {
         riscv_elf elf;
         elf.sections = {section{}, code_section(".text", {enc::NOP, enc::NOP, enc::NOP, enc::NOP})};
+        elf.symtab = {symbol{}, symbol{"main", 0, 0, false, 1}};
         elf.relocations = {relo};
         auto image = link(elf);
         ASSERT_FALSE(image) << message;
