@@ -167,7 +167,8 @@ TEST(Execute, SltiuComparesWithTheSignExtendedImmediate) {
     const row rows[] = {
         {0xfffffffd, -2, 1},    {0xfffffffe, -2, 0},    {0xffffffff, -1, 0},    {0xfffff7ff, -2048, 1},
         {0xfffff800, -2048, 0}, {0x00000fff, -2048, 1}, {0x000007fe, 2047, 1},  {0x000007ff, 2047, 0},
-        {0, 1, 1},              {1, 1, 0},              {0, 0, 0},
+        {0, 1, 1},              {1, 1, 0},              {0, 0, 0},              {0x80000000, -2048, 1},
+        {0x7fffffff, -2048, 1}, {0x80000000, 2047, 0},  {0xffffffff, 1, 0},
     };
     riscv_prog prog;
     for (const row& r : rows) {
