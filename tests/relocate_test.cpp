@@ -293,6 +293,12 @@ TEST(Link, AlignmentNopsThatCannotBeTrimmed) {
         ASSERT_FALSE(image) << message;
         EXPECT_EQ(image.error(), message);
     }
+    // A section that cannot be placed is refused by the placing, nops or not.
+    riscv_elf elf;
+    elf.sections = {section{}, code_section(".text", {enc::NOP, enc::NOP}, 8192)};
+    elf.relocations = {{0, 0, R_RISCV_ALIGN, 4, 1}};
+    EXPECT_EQ(trim_code_alignment(elf), std::nullopt);
+    EXPECT_EQ(link(elf).error(), "code section .text asks for an alignment of 8192 bytes; orrik aligns code to at most 4096");
 }
 
 TEST(Link, DataRelocationsAndLabelDifferences) {
