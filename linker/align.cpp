@@ -45,8 +45,9 @@ void close_gap(riscv_elf& elf, uint32_t index, gap g) {
     }
 }
 
-// Keeps the padding the boundary needs where the nops start, `address`, as
-// fresh nops (the assembler's may begin with a 2-byte one), and deletes the rest.
+// Keeps as many of the marked nops as the boundary needs at their final
+// address, written afresh (the assembler's may begin with a 2-byte one), and
+// deletes the rest.
 std::optional<std::string> trim(riscv_elf& elf, const placement& placed, relocation& align) {
     const uint32_t index = align.section_index;
     section& sec = elf.sections[index];
@@ -71,7 +72,7 @@ std::optional<std::string> trim(riscv_elf& elf, const placement& placed, relocat
     };
     if (keep % 4 == 2) put(C_NOP, 2);
     while (next < at + keep) put(NOP, 4);
-    close_gap(elf, index, {static_cast<uint32_t>(at + keep), static_cast<uint32_t>(count - keep)});
+    if (keep < count) close_gap(elf, index, {static_cast<uint32_t>(at + keep), static_cast<uint32_t>(count - keep)});
     align.addend = static_cast<int32_t>(keep);
     return std::nullopt;
 }
