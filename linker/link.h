@@ -1,7 +1,7 @@
-// The linker's steps between reading the object and writing the file: place
-// every allocatable section, rebase the symbols, apply the relocations of code
-// and data, and lay out the obj image (magic word, one code block, data
-// blocks, symbols).
+// The linker's steps between reading the object and writing the file: trim
+// the alignment nops of code, place every allocatable section, rebase the
+// symbols, apply the relocations of code and data, and lay out the obj image
+// (magic word, one code block, data blocks, symbols).
 #pragma once
 
 #include "elf_loader.h"

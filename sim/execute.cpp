@@ -114,7 +114,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     switch (s.operation) {
         case op::ADDI: r = ua + uimm; break;
         case op::SLTI: r = a < s.imm; break;
-        case op::SLTIU: r = ua < uimm; break;  // imm holds the unsigned 12-bit field here
+        case op::SLTIU: r = ua < uimm; break;  // -1 compares as 0xffffffff, as on RISC-V
         case op::XORI: r = ua ^ uimm; break;
         case op::ORI: r = ua | uimm; break;
         case op::ANDI: r = ua & uimm; break;

@@ -53,6 +53,5 @@ exec_slot select_op(const Instruction& instr) {
         case J_TYPE: s.operation = op::JAL; break;  // the J format has only jal
         default: s.operation = op::ILLEGAL_TYPE; break;
     }
-    if (s.operation == op::SLTIU) s.imm = static_cast<int32_t>(instr.uimm);
     return s;
 }

@@ -44,7 +44,7 @@ enum class op : uint8_t {
     ILLEGAL_TYPE,  // a record whose type is none of the six formats
 };
 
-// One instruction ready to execute. For sltiu, imm holds the unsigned 12-bit field.
+// One instruction ready to execute.
 struct exec_slot {
     op operation = op::NONE;
     uint8_t rd = 0, rs1 = 0, rs2 = 0;

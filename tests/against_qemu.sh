@@ -19,8 +19,9 @@ for source in "$programs"/*.s; do
     name=$(basename "$source" .s)
     { echo "    .globl main"; sed "s/^done: j done\$/$write_registers/" "$source"; } > "q_$name.s"
     clang-15 --target=riscv32 -march=rv32im -nostdlib -c "q_$name.s" -o "q_$name.o"
-    # No relaxation: orrik keeps every instruction where the assembler put it.
-    ld.lld-15 "q_$name.o" -o "q_$name" -e main --no-relax
+    # No relaxation: orrik keeps every instruction where the assembler put it,
+    # and code where orrik puts it, so that alignments in code pad alike.
+    ld.lld-15 "q_$name.o" -o "q_$name" -e main --no-relax -Ttext=0x10000000 -Tdata=0x20000000
     machine=$(qemu-riscv32 "./q_$name" | od -An -t d4 -w24 | tr -s ' ')
 
     cp "$source" "$name.s"

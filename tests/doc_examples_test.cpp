@@ -8,7 +8,9 @@
 //   (<!-- session clang-15 --> for one that shows what clang-15 alone does):
 //     "$ build/orrik F"  and then what orrik prints (standard output and error in order),
 //     "$ build/tamsel F" and then the console: ">> COMMAND" lines are typed, the others printed,
-//     "$ cat F"          and then the lines of the file F.
+//     "$ cat F"          and then the lines of the file F,
+//     "$ cat F G > H"    writes F and then G into H,
+//     "$ clang-15 ARGS"  and then what clang-15 prints (pages on compiled C).
 // The commands run in a scratch folder holding a copy of examples/.
 // Words after a "#" on a "$" line are a comment. A line "..." stands for any lines.
 #include "test_support.h"
@@ -95,32 +97,49 @@ std::string shown(const expectation& e) {
 }
 
 // Runs a program with standard error joined to standard output, as on a screen.
-std::string run_joined(const std::string& program, const std::string& argument, const std::string& input,
-                       const std::filesystem::path& dir) {
-    return test::run_program({"/bin/sh", "-c", "exec \"$0\" \"$1\" 2>&1", program, argument}, input, dir).out;
+std::string run_joined(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& input, const std::filesystem::path& dir) {
+    std::vector<std::string> argv = {"/bin/sh", "-c", "exec \"$0\" \"$@\" 2>&1", program};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return test::run_program(argv, input, dir).out;
+}
+
+// "cat F G > H": H gets the files before the ">" one after another.
+bool concatenate(const std::vector<std::string>& arguments, const std::filesystem::path& dir) {
+    if (arguments.size() < 3 || arguments[arguments.size() - 2] != ">") return false;
+    std::string text;
+    for (size_t i = 0; i + 2 < arguments.size(); ++i) text += test::read_file(dir / arguments[i]);
+    test::write_file(dir / arguments.back(), text);
+    return true;
 }
 
 // Carries out one session block; returns what differs from the page.
 std::vector<std::string> run_session(const block& session, const std::filesystem::path& dir) {
     std::vector<std::string> problems;
-    std::string command, argument;
+    std::string command, command_line;
+    std::vector<std::string> arguments;
     expectation expected;
     const auto finish = [&] {
         if (command.empty()) return;
         std::string actual;
-        if (command == "build/orrik") actual = run_joined(ORRIK_PATH, argument, "", dir);
-        else if (command == "build/tamsel") actual = run_joined(TAMSEL_PATH, argument, expected.typed, dir);
-        else if (command == "cat") actual = test::read_file(dir / argument);
+        const std::string argument = arguments.empty() ? "" : arguments.front();
+        if (command == "build/orrik") actual = run_joined(ORRIK_PATH, {argument}, "", dir);
+        else if (command == "build/tamsel") actual = run_joined(TAMSEL_PATH, {argument}, expected.typed, dir);
+        else if (command == "clang-15") actual = run_joined(CLANG15_PATH, arguments, "", dir);
+        else if (command == "cat") actual = concatenate(arguments, dir) ? "" : test::read_file(dir / argument);
         else problems.push_back("no such command in a session: " + command);
         if (!matches(actual, expected.pieces))
-            problems.push_back("$ " + command + " " + argument + "\n--- the page shows:\n" + shown(expected) +
+            problems.push_back("$ " + command_line + "\n--- the page shows:\n" + shown(expected) +
                                "--- the program printed:\n" + actual);
     };
     for (const std::string& line : session.lines) {
         if (line.starts_with("$ ")) {
             finish();
-            std::istringstream words(line.substr(2));
-            words >> command >> argument;
+            command_line = line.substr(2);
+            std::istringstream words(command_line.substr(0, command_line.find('#')));
+            words >> command;
+            arguments.clear();
+            for (std::string word; words >> word;) arguments.push_back(word);
             expected = {};
         } else {
             expected.add(line, command == "build/tamsel");
@@ -155,7 +174,8 @@ struct DocExamples : ::testing::Test {
 };
 
 TEST_F(DocExamples, EveryMarkedExampleRunsAsShown) {
-    for (const char* name : {"README.md", "docs/console.md", "docs/programming.md", "docs/from-other-simulators.md"}) {
+    for (const char* name : {"README.md", "docs/console.md", "docs/programming.md", "docs/from-other-simulators.md",
+                             "docs/compiled-c.md"}) {
         SCOPED_TRACE(name);
         const std::string page = test::read_file(std::filesystem::path(SOURCE_DIR) / name);
         EXPECT_FALSE(marked_blocks(page).empty()) << "no marked example";
@@ -171,9 +191,12 @@ TEST_F(DocExamples, AWrongTranscriptIsFound) {
     const std::string program = "<!-- file: p.s -->\n```\nmain:\n    li x5, 7\ndone:\n    j done\n```\n";
     const std::string right =
         "<!-- session -->\n```\n$ build/orrik p.s\n$ build/tamsel p.o\n>> pc main\n>> step\n>> info registers\n"
-        "PC: 0x10000004\n...\nx5: 7\n...\n>> dump d.txt 20000000 1\n>> quit\n$ cat d.txt\n00\n```\n";
-    const std::pair<std::string, std::string> wrongs[] = {
-        {"x5: 7", "x5: 8"}, {"PC: 0x10000004\n...\n", "PC: 0x10000004\n"}, {"d.txt\n00", "d.txt\n01"}};
+        "PC: 0x10000004\n...\nx5: 7\n...\n>> dump d.txt 20000000 1\n>> quit\n$ cat d.txt\n00\n"
+        "$ cat d.txt d.txt > two.txt\n$ cat two.txt\n00\n00\n```\n";
+    const std::pair<std::string, std::string> wrongs[] = {{"x5: 7", "x5: 8"},
+                                                          {"PC: 0x10000004\n...\n", "PC: 0x10000004\n"},
+                                                          {"d.txt\n00", "d.txt\n01"},
+                                                          {"two.txt\n00\n00", "two.txt\n00"}};
     test::scratch_dir dir;
     EXPECT_EQ(check_page(program + right, dir.path), std::vector<std::string>{});
     for (const auto& [from, to] : wrongs) {

@@ -1,3 +1,4 @@
+#include "align.h"
 #include "compressed.h"
 #include "describe.h"
 #include "encode.h"
@@ -237,6 +238,77 @@ TEST(Link, CodeSectionsThatCannotBePlaced) {
     auto claimed = link(elf);
     ASSERT_FALSE(claimed);
     EXPECT_EQ(claimed.error(), "error: code section .text holds no instructions in the object (its type is 0)");
+}
+
+// The nops an R_RISCV_ALIGN marks are cut to what the boundary needs where
+// they land, and everything after them moves up: labels, sizes, relocations
+// (here a branch back over the nops), and a place named by its section.
+// The second code section starts where the trimmed first one ends.
+TEST(Link, AlignmentNopsInCodeAreTrimmedToTheBoundary) {
+    riscv_elf elf;
+    elf.sections = {section{},
+                    code_section(".text", {enc::addi(1, 0, 1), enc::addi(1, 1, 1), enc::NOP, enc::NOP, enc::NOP,
+                                           enc::addi(1, 1, 2), enc::beq(0, 0, 0)}, 16),
+                    code_section(".text.b", {enc::addi(2, 0, 1), enc::NOP, enc::addi(2, 2, 1)}),
+                    data_section(".data", {0, 0, 0, 0})};
+    elf.symtab = {symbol{},
+                  symbol{"main", 0, 28, false, 1},
+                  symbol{"target", 20, 0, false, 1},
+                  symbol{"b2", 8, 0, false, 2},
+                  symbol{".text", 0, 0, false, 1, STT_SECTION}};
+    elf.relocations = {{8, 0, R_RISCV_ALIGN, 12, 1},  // at 0x10000008: 8 bytes to 16
+                       {24, 2, R_RISCV_BRANCH, 0, 1},
+                       {4, 0, R_RISCV_ALIGN, 4, 2},    // at 0x1000001c: 4 bytes to 8
+                       {0, 4, R_RISCV_32, 20, 3}};     // .text + 20: target
+    auto image = link(elf);
+    ASSERT_TRUE(image) << image.error();
+    EXPECT_EQ(elf.symtab[1].size, 24u);
+    EXPECT_EQ(elf.symtab[2].value, 0x10000010u);
+    EXPECT_EQ(elf.symtab[3].value, 0x10000020u);
+    EXPECT_EQ(elf.sections[3].contents, (std::vector<uint8_t>{0x10, 0x00, 0x00, 0x10}));
+    const std::vector<uint32_t> expected = {enc::addi(1, 0, 1), enc::addi(1, 1, 1), enc::NOP, enc::NOP,
+                                            enc::addi(1, 1, 2), enc::beq(0, 0, -2), enc::addi(2, 0, 1), enc::NOP,
+                                            enc::addi(2, 2, 1)};
+    ASSERT_EQ(image->size() > 14 + 4 * expected.size(), true);
+    EXPECT_EQ(std::vector<uint8_t>(image->begin() + 10, image->begin() + 14), (std::vector<uint8_t>{0, 0, 0, 9}));
+    for (size_t i = 0; i < expected.size(); ++i) {
+        uint32_t w = 0;
+        for (size_t k = 0; k < 4; ++k) w = w << 8 | (*image)[14 + 4 * i + k];
+        EXPECT_EQ(w, expected[i]) << "word " << i;
+    }
+
+    // Padding that lands two bytes off a word starts with a 2-byte nop, as the assembler writes it.
+    elf = riscv_elf{};
+    elf.sections = {section{}, code_section(".text", {0x00010000, enc::NOP, enc::NOP})};
+    elf.relocations = {{2, 0, R_RISCV_ALIGN, 6, 1}};
+    ASSERT_TRUE(trim_code_alignment(elf) == std::nullopt);
+    EXPECT_EQ(elf.sections[1].contents, (std::vector<uint8_t>{0, 0, 0x01, 0, 0x13, 0, 0, 0, 0x13, 0, 0, 0}));
+}
+
+TEST(Link, AlignmentNopsThatCannotBeTrimmed) {
+    const std::pair<relocation, const char*> rows[] = {
+        {{4, 0, R_RISCV_ALIGN, 16, 1}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
+        {{4, 0, R_RISCV_ALIGN, -4, 1}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
+        {{4, 0, R_RISCV_ALIGN, 8, 1},
+         "error: the alignment at main+4 in .text needs 12 bytes to reach a multiple of 16, but the assembler left 8"},
+    };
+    for (const auto& [relo, message] : rows) {
+        riscv_elf elf;
+        elf.sections = {section{}, code_section(".text", {enc::NOP, enc::NOP, enc::NOP, enc::NOP})};
+        elf.symtab = {symbol{}, symbol{"main", 0, 0, false, 1}};
+        elf.relocations = {relo};
+        auto image = link(elf);
+        ASSERT_FALSE(image) << message;
+        EXPECT_EQ(image.error(), message);
+    }
+    // A section that cannot be placed is refused by the placing, nops or not.
+    riscv_elf elf;
+    elf.sections = {section{}, code_section(".text", {enc::NOP, enc::NOP}, 8192)};
+    elf.relocations = {{0, 0, R_RISCV_ALIGN, 4, 1}};
+    EXPECT_EQ(trim_code_alignment(elf), std::nullopt);
+    auto unplaced = link(elf);
+    ASSERT_FALSE(unplaced);
+    EXPECT_EQ(unplaced.error(), "error: code section .text asks for an alignment of 8192 bytes; orrik aligns code to at most 4096");
 }
 
 TEST(Link, DataRelocationsAndLabelDifferences) {

@@ -145,8 +145,8 @@ TEST(Execute, IFormatImmediates) {
     prog.set_register(5, -8);
     for (int n = 0; n < 8; ++n) ASSERT_TRUE(prog.step());
     EXPECT_EQ(prog.get_register(0), 0);
-    EXPECT_EQ(prog.get_register(2), 1);   // sltiu 5 < 4095
-    EXPECT_EQ(prog.get_register(4), 0);   // sltiu 0xffffff00 < 4095 fails
+    EXPECT_EQ(prog.get_register(2), 1);   // sltiu 5 < 0xffffffff
+    EXPECT_EQ(prog.get_register(4), 1);   // sltiu 0xffffff00 < 0xffffffff
     EXPECT_EQ(prog.get_register(6), -64); // slli by 3
     EXPECT_EQ(prog.get_register(7), -4);  // srai by 1
     EXPECT_EQ(prog.get_register(8), 0x7ffffffc);  // srli by 1
@@ -154,6 +154,30 @@ TEST(Execute, IFormatImmediates) {
     EXPECT_EQ(prog.get_register(10), 0);  // slti -8 < -2048 is false
     EXPECT_EQ(prog.get_pc(), CODE + 32);
     EXPECT_EQ(prog.instructions_run, 8u);
+}
+
+// sltiu sign-extends its immediate and then compares unsigned, as compilers
+// expect of x >= 0xfffff800u or x / 0xfffffffeu.
+TEST(Execute, SltiuComparesWithTheSignExtendedImmediate) {
+    struct row {
+        uint32_t x;
+        int32_t imm;
+        int32_t expected;
+    };
+    const row rows[] = {
+        {0xfffffffd, -2, 1},    {0xfffffffe, -2, 0},    {0xffffffff, -1, 0},    {0xfffff7ff, -2048, 1},
+        {0xfffff800, -2048, 0}, {0x00000fff, -2048, 1}, {0x000007fe, 2047, 1},  {0x000007ff, 2047, 0},
+        {0, 1, 1},              {1, 1, 0},              {0, 0, 0},              {0x80000000, -2048, 1},
+        {0x7fffffff, -2048, 1}, {0x80000000, 2047, 0},  {0xffffffff, 1, 0},
+    };
+    riscv_prog prog;
+    for (const row& r : rows) {
+        prog.mem.text[CODE] = decode_instruction(enc::i(r.imm, 1, 3, 2));
+        prog.set_pc(CODE);
+        prog.set_register(1, static_cast<int32_t>(r.x));
+        ASSERT_TRUE(prog.step());
+        EXPECT_EQ(prog.get_register(2), r.expected) << std::hex << "sltiu 0x" << r.x << ", " << std::dec << r.imm;
+    }
 }
 
 TEST(Execute, LittleEndianLoadsAndStores) {

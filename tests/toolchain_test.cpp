@@ -437,6 +437,90 @@ TEST_F(Program, AStringAtTheEndOfTheCodeIsKeptWhole) {
     EXPECT_EQ(reg(r.out, 10), "5");
 }
 
+// C compiled by clang-15, after a start-up stub that makes a stack in .bss:
+// main returns what it returns on a RISC-V machine (qemu-riscv32 agrees on
+// every value below), at -O0 and at -O2.
+const char* const START = R"(    .text
+    .globl _start
+_start:
+    la sp, stack_top
+    call main
+done:
+    j done
+    .bss
+    .p2align 4
+stack: .space 4096
+stack_top:
+)";
+
+struct CompiledC : Toolchain {
+    std::string compiled;  // the assembly of the last compile
+
+    // main's result as "info registers" shows x10.
+    std::string main_returns(const std::string& c_source, const std::string& level) {
+        test::write_file(dir / "main.c", c_source);
+        const run_result cc = test::run_program(
+            {CLANG15_PATH, "--target=riscv32", "-march=rv32im", "-mabi=ilp32", "-S", level, "main.c"}, "", dir.path);
+        EXPECT_EQ(cc.status, 0) << cc.err;
+        compiled = test::read_file(dir / "main.s");
+        const run_result linked = link(START + compiled);
+        EXPECT_EQ(linked.status, 0) << linked.err;
+        return reg(tamsel("pc _start\nbreak done\nrun\ninfo registers\n").out, 10);
+    }
+};
+
+TEST_F(CompiledC, UnsignedLimitsAndAnAlignedFunction) {
+    // x / 0xfffffffeu and x >= 0xfffff800u become sltiu with -2 and -2048; the
+    // function aligned to 64 bytes is padded with nops the linker must trim.
+    const char* const program = R"(
+volatile unsigned in[] = {0xfffffffdu, 0xfffffffeu, 0xfffff7ffu, 0xfffff800u, 5u};
+__attribute__((noinline)) unsigned quotient(unsigned x) { return x / 0xfffffffeu; }
+__attribute__((noinline)) int high(unsigned x) { return x >= 0xfffff800u; }
+__attribute__((noinline, aligned(64))) int twice(int x) { return 2 * x; }
+int main(void) {
+    int r = 0;
+    for (int i = 0; i < 5; i++) r = r * 4 + quotient(in[i]) * 2 + high(in[i]);
+    return twice(r) + (int)((unsigned)&twice & 63) * 100000;
+}
+)";
+    for (const char* level : {"-O0", "-O2"}) {
+        EXPECT_EQ(main_returns(program, level), "0x00000388") << level;  // 904: 1, 3, 0, 1, 0 in base 4, doubled
+        EXPECT_NE(compiled.find(".p2align\t6"), std::string::npos) << level;
+    }
+    EXPECT_NE(compiled.find("sltiu\ta0, a0, -2\n"), std::string::npos);
+    EXPECT_NE(compiled.find("sltiu\ta0, a0, -2048\n"), std::string::npos);
+}
+
+TEST_F(CompiledC, SortingRecursionSwitchAndSmallData) {
+    const char* const program = R"(
+int count;
+int scale = 3;
+int list[8] = {5, 2, 7, 1, 8, 3, 6, 4};
+static int fib(int n) { return n < 2 ? n : fib(n - 1) + fib(n - 2); }
+static int op(int k, int a, int b) {
+    switch (k) {
+    case 0: return a + b;
+    case 1: return a - b;
+    case 2: return a * b;
+    case 3: return a / b;
+    case 4: return a % b;
+    default: return 0;
+    }
+}
+int main(void) {
+    for (int i = 1; i < 8; i++) {
+        int x = list[i], j = i - 1;
+        while (j >= 0 && list[j] > x) { list[j + 1] = list[j]; j--; count++; }
+        list[j + 1] = x;
+    }
+    int s = 0;
+    for (int i = 0; i < 8; i++) s = op(i % 5, s * scale, list[i] + 1);
+    return s * 100 + count + fib(10) * 10000;
+}
+)";
+    for (const char* level : {"-O0", "-O2"}) EXPECT_EQ(main_returns(program, level), "0x000a0a5d") << level;
+}
+
 // What a learner gets wrong is refused with a message that says where and what
 // to do, and leaves no obj image that tamsel would load.
 struct Refused : Toolchain {
