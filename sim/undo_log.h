@@ -1,0 +1,50 @@
+// What `back` needs to undo executed instructions: a ring with one entry for
+// each of the last UNDO_DEPTH instructions, written as each one executes.
+//
+// Recording costs every instruction a few stores, so an entry is what any
+// instruction changes at most: the pc, one register or up to four stored bytes.
+// The entry of instruction n (counting from the start of the session) sits in
+// slot n modulo the ring's size, so the instruction count is also the ring's
+// position. The rare additions to the address sets are kept by the address
+// filters, and the entry only says how many there were.
+//
+// The ring, 2 MiB, is mapped as untouched zero pages at the first step or run,
+// so a short session costs what it uses.
+#pragma once
+
+#include "zeroed_allocator.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+// How many instructions `back` can undo.
+const std::size_t UNDO_DEPTH = std::size_t{1} << 17;
+
+struct undo_entry {
+    uint32_t pc;       // where the instruction was
+    int32_t old;       // rd's value before it; for a store, the bytes it overwrote, little-endian
+    uint32_t address;  // for a store, the first byte it wrote
+    uint8_t rd;
+    uint8_t width;  // bytes stored, 0 for an instruction that stores nothing
+    uint8_t added;  // addresses it added to the read set (a load) or the written set (a store)
+};
+
+struct undo_unmap {
+    void operator()(undo_entry* p) const { zeroed_allocator<undo_entry>().deallocate(p, UNDO_DEPTH); }
+};
+
+struct undo_log {
+    static constexpr uint64_t MASK = UNDO_DEPTH - 1;
+
+    std::unique_ptr<undo_entry[], undo_unmap> entries;  // empty until the first step or run
+    uint64_t depth = 0;                                 // how many of the last instructions can be undone
+
+    void begin() {
+        if (!entries) entries.reset(zeroed_allocator<undo_entry>().allocate(UNDO_DEPTH));
+    }
+
+    // `executed` more instructions were recorded; the oldest fall out of the ring.
+    void grow(uint64_t executed) { depth = std::min<uint64_t>(depth + executed, UNDO_DEPTH); }
+};
