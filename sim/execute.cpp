@@ -270,7 +270,7 @@ std::expected<uint32_t, std::string> riscv_prog::step_recording() {
     const auto it = mem.text.find(program_counter);
     if (const char* message = check_pc(it != mem.text.end())) return std::unexpected(message);
     const exec_slot s = select_op(it->second);
-    undo_entry& e = begin_undo_entry(undo.entries[instructions_run & undo_log::MASK], s);
+    undo_entry& e = begin_undo_entry(undo.entries[instructions_run & undo.mask], s);
     if (fault message = execute(s, e)) {
         read_filter.keep(e.added);  // a refused load executed nothing to undo
         return std::unexpected(message);
@@ -291,12 +291,13 @@ std::expected<uint32_t, std::string> riscv_prog::run() {
     const uint64_t table_bytes = uint64_t{table.size()} * 4;
     const uint32_t base = table_base;
     undo_entry* const undo_entries = undo.entries.get();
+    const uint64_t undo_mask = undo.mask;
     uint64_t count = instructions_run;
     while (count < end) {
         const uint32_t offset = program_counter - base;
         if ((offset & 3) == 0 && offset < table_bytes && slots[offset / 4].operation != op::NONE) {
             const exec_slot& s = slots[offset / 4];
-            undo_entry& e = begin_undo_entry(undo_entries[count & undo_log::MASK], s);
+            undo_entry& e = begin_undo_entry(undo_entries[count & undo_mask], s);
             if (fault message = execute(s, e)) {
                 read_filter.keep(e.added);
                 counted(count);

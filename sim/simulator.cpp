@@ -82,12 +82,12 @@ void riscv_prog::build_table() {
 std::expected<uint32_t, std::string> riscv_prog::back() {
     if (undo.depth == 0 || !undo.entries) {
         if (instructions_run == 0) return std::unexpected("nothing to undo: no instruction has run");
-        return std::unexpected("nothing more to undo: back reaches " + std::to_string(UNDO_DEPTH) +
+        return std::unexpected("nothing more to undo: back reaches " + std::to_string(undo.size()) +
                                " instructions at most");
     }
     --undo.depth;
     --instructions_run;
-    const undo_entry& e = undo.entries[instructions_run & undo_log::MASK];
+    const undo_entry& e = undo.entries[instructions_run & undo.mask];
     if (e.width == 0) {
         read_filter.unrecord(addresses_read, e.added);
         write(e.rd, e.old);

@@ -117,9 +117,9 @@ private:
 
     void build_table();
     void begin_recording() {
+        undo.begin();
         read_filter.begin();
         written_filter.begin();
-        undo.begin();
     }
     // Fills the undo entry of the instruction at the pc with what every
     // instruction may change.

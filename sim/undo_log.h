@@ -9,7 +9,8 @@
 // filters, and the entry only says how many there were.
 //
 // The ring, 2 MiB, is mapped as untouched zero pages at the first step or run,
-// so a short session costs what it uses.
+// before the address filters, so a short session costs what it uses. With too
+// little memory for it, a smaller ring is taken and `back` reaches less far.
 #pragma once
 
 #include "zeroed_allocator.h"
@@ -18,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 
 // How many instructions `back` can undo.
 const std::size_t UNDO_DEPTH = std::size_t{1} << 17;
@@ -32,19 +34,32 @@ struct undo_entry {
 };
 
 struct undo_unmap {
-    void operator()(undo_entry* p) const { zeroed_allocator<undo_entry>().deallocate(p, UNDO_DEPTH); }
+    std::size_t size = 0;
+    void operator()(undo_entry* p) const { zeroed_allocator<undo_entry>().deallocate(p, size); }
 };
 
 struct undo_log {
-    static constexpr uint64_t MASK = UNDO_DEPTH - 1;
-
     std::unique_ptr<undo_entry[], undo_unmap> entries;  // empty until the first step or run
+    uint64_t mask = 0;                                  // the ring's size less one
     uint64_t depth = 0;                                 // how many of the last instructions can be undone
 
+    uint64_t size() const { return entries.get_deleter().size; }
+
+    // Halves the ring until it fits; not even a page of it ends the session
+    // like any other failed allocation.
     void begin() {
-        if (!entries) entries.reset(zeroed_allocator<undo_entry>().allocate(UNDO_DEPTH));
+        if (entries) return;
+        for (std::size_t n = UNDO_DEPTH;; n /= 2) {
+            try {
+                entries = {zeroed_allocator<undo_entry>().allocate(n), undo_unmap{n}};
+                mask = n - 1;
+                return;
+            } catch (const std::bad_alloc&) {
+                if (n * sizeof(undo_entry) <= 4096) throw;
+            }
+        }
     }
 
     // `executed` more instructions were recorded; the oldest fall out of the ring.
-    void grow(uint64_t executed) { depth = std::min<uint64_t>(depth + executed, UNDO_DEPTH); }
+    void grow(uint64_t executed) { depth = std::min(depth + executed, size()); }
 };
