@@ -15,6 +15,7 @@
 #pragma once
 
 #include "riscv_constants.h"
+#include "undo_log.h"
 #include "zeroed_allocator.h"
 
 #include <algorithm>
@@ -53,18 +54,18 @@ struct address_filter {
     }
 
     // Inlined into the executors: one bit test when the address is known.
-    // `count` counts the addresses that were new to the set.
-    [[gnu::always_inline]] void record(std::set<uint32_t>& addresses, uint32_t address, uint8_t& count) {
+    // The entry counts the addresses that were new to the set.
+    [[gnu::always_inline]] void record(std::set<uint32_t>& addresses, uint32_t address, undo_entry& e) {
         const uint32_t index = address - INITIAL_DATA_OFFSET;
         if (index < SEGMENT_SIZE && bits && (bits[index / 64] >> (index % 64) & 1)) return;
-        record_new(addresses, address, count);
+        record_new(addresses, address, e);
     }
 
     // The set is changed first: if it cannot grow, no bit claims the address.
-    [[gnu::noinline, gnu::cold]] void record_new(std::set<uint32_t>& addresses, uint32_t address, uint8_t& count) {
+    [[gnu::noinline, gnu::cold]] void record_new(std::set<uint32_t>& addresses, uint32_t address, undo_entry& e) {
         if (addresses.insert(address).second) {
             added.push_back(address);
-            ++count;
+            e.info += uint32_t{1} << undo_entry::ADDED_SHIFT;
         }
         const uint32_t index = address - INITIAL_DATA_OFFSET;
         if (index >= SEGMENT_SIZE || !bits) return;
@@ -75,7 +76,7 @@ struct address_filter {
 
     // Takes the last `count` additions out of the set again. The bits are
     // forgotten with them, so none claims an address the set no longer has.
-    void unrecord(std::set<uint32_t>& addresses, uint8_t count) {
+    void unrecord(std::set<uint32_t>& addresses, uint32_t count) {
         for (; count > 0 && !added.empty(); --count) {
             addresses.erase(added.back());
             added.pop_back();
@@ -85,5 +86,5 @@ struct address_filter {
 
     // The last `count` additions stay for good: they came from no instruction
     // that `back` could undo.
-    void keep(uint8_t count) { added.resize(added.size() - std::min<std::size_t>(count, added.size())); }
+    void keep(uint32_t count) { added.resize(added.size() - std::min<std::size_t>(count, added.size())); }
 };

@@ -11,6 +11,7 @@
 // the bytes it overwrites.
 #include "simulator.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -69,18 +70,18 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     switch (s.operation) {
         case op::LB:
             if (!in_data_segment(a, 1)) return "Tries to load bytes from non-data memory";
-            read_filter.record(addresses_read, a, e.added);
+            read_filter.record(addresses_read, a, e);
             value = static_cast<uint32_t>(int32_t{static_cast<int8_t>(mem.data[a - INITIAL_DATA_OFFSET])});
             break;
         case op::LBU:
-            read_filter.record(addresses_read, a, e.added);
+            read_filter.record(addresses_read, a, e);
             if (!in_data_segment(a, 1)) return "Tries to load bytes from non-data memory";
             value = mem.data[a - INITIAL_DATA_OFFSET];
             break;
         case op::LH:
         case op::LHU: {
-            read_filter.record(addresses_read, a, e.added);
-            read_filter.record(addresses_read, a + 1, e.added);
+            read_filter.record(addresses_read, a, e);
+            read_filter.record(addresses_read, a + 1, e);
             if (!in_data_segment(a, 2)) return "Tries to load bytes from non-data memory";
             const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
             const uint16_t half = static_cast<uint16_t>(p[0] | p[1] << 8);
@@ -88,7 +89,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
             break;
         }
         default: {  // LW
-            for (uint32_t i = 0; i < 4; ++i) read_filter.record(addresses_read, a + i, e.added);
+            for (uint32_t i = 0; i < 4; ++i) read_filter.record(addresses_read, a + i, e);
             if (!in_data_segment(a, 4)) return "Tries to load bytes from non-data memory";
             const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
             value = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
@@ -151,9 +152,9 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     for (uint32_t i = 0; i < width; ++i) old |= uint32_t{mem.data[a + i - INITIAL_DATA_OFFSET]} << (8 * i);
     e.old = static_cast<int32_t>(old);
     e.address = a;
-    e.width = static_cast<uint8_t>(width);
+    e.info = width << undo_entry::WIDTH_SHIFT;
     for (uint32_t i = 0; i < width; ++i) {
-        written_filter.record(addresses_written, a + i, e.added);
+        written_filter.record(addresses_written, a + i, e);
         mem.data[a + i - INITIAL_DATA_OFFSET] = static_cast<uint8_t>(value >> (8 * i));
     }
     program_counter += 4;
@@ -272,7 +273,7 @@ std::expected<uint32_t, std::string> riscv_prog::step_recording() {
     const exec_slot s = select_op(it->second);
     undo_entry& e = begin_undo_entry(undo.entries[instructions_run & undo.mask], s);
     if (fault message = execute(s, e)) {
-        read_filter.keep(e.added);  // a refused load executed nothing to undo
+        read_filter.keep(e.added());  // a refused load executed nothing to undo
         return std::unexpected(message);
     }
     counted(instructions_run + 1);
@@ -290,26 +291,34 @@ std::expected<uint32_t, std::string> riscv_prog::run() {
     const exec_slot* const slots = table.data();
     const uint64_t table_bytes = uint64_t{table.size()} * 4;
     const uint32_t base = table_base;
-    undo_entry* const undo_entries = undo.entries.get();
-    const uint64_t undo_mask = undo.mask;
+    undo_entry* const ring = undo.entries.get();
+    undo_entry* const ring_end = ring + undo.size();
     uint64_t count = instructions_run;
+    undo_entry* e = ring + (count & undo.mask);  // the next instruction's entry
     while (count < end) {
-        const uint32_t offset = program_counter - base;
-        if ((offset & 3) == 0 && offset < table_bytes && slots[offset / 4].operation != op::NONE) {
-            const exec_slot& s = slots[offset / 4];
-            undo_entry& e = begin_undo_entry(undo_entries[count & undo_mask], s);
-            if (fault message = execute(s, e)) {
-                read_filter.keep(e.added);
+        // Up to the ring's end at most, so that the entry only moves forward.
+        const uint64_t stop = std::min<uint64_t>(end, count + static_cast<uint64_t>(ring_end - e));
+        while (count < stop) {
+            const uint32_t offset = program_counter - base;
+            if ((offset & 3) == 0 && offset < table_bytes && slots[offset / 4].operation != op::NONE) {
+                const exec_slot& s = slots[offset / 4];
+                if (fault message = execute(s, begin_undo_entry(*e, s))) {
+                    read_filter.keep(e->added());
+                    counted(count);
+                    return std::unexpected(message);
+                }
+                ++count;
+                ++e;
+            } else {
                 counted(count);
-                return std::unexpected(message);
+                if (breakpoints.contains(program_counter)) return program_counter;
+                if (auto result = step_recording(); !result) return result;
+                count = instructions_run;
+                e = ring + (count & undo.mask);
+                break;
             }
-            ++count;
-        } else {
-            counted(count);
-            if (breakpoints.contains(program_counter)) return program_counter;
-            if (auto result = step_recording(); !result) return result;
-            count = instructions_run;
         }
+        if (e == ring_end) e = ring;
     }
     counted(count);
     return program_counter;

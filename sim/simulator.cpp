@@ -88,13 +88,13 @@ std::expected<uint32_t, std::string> riscv_prog::back() {
     --undo.depth;
     --instructions_run;
     const undo_entry& e = undo.entries[instructions_run & undo.mask];
-    if (e.width == 0) {
-        read_filter.unrecord(addresses_read, e.added);
-        write(e.rd, e.old);
+    if (e.width() == 0) {
+        read_filter.unrecord(addresses_read, e.added());
+        write(e.rd(), e.old);
     } else {
-        written_filter.unrecord(addresses_written, e.added);
+        written_filter.unrecord(addresses_written, e.added());
         const uint32_t old = static_cast<uint32_t>(e.old);
-        for (uint32_t i = 0; i < e.width; ++i)
+        for (uint32_t i = 0; i < e.width(); ++i)
             mem.data[e.address + i - INITIAL_DATA_OFFSET] = static_cast<uint8_t>(old >> (8 * i));
     }
     program_counter = e.pc;

@@ -126,9 +126,7 @@ private:
     [[gnu::always_inline]] undo_entry& begin_undo_entry(undo_entry& e, const exec_slot& s) {
         e.pc = program_counter;
         e.old = registers[s.rd];
-        e.rd = s.rd;
-        e.width = 0;
-        e.added = 0;
+        e.info = s.rd;
         return e;
     }
     void counted(uint64_t count) {

@@ -28,9 +28,16 @@ struct undo_entry {
     uint32_t pc;       // where the instruction was
     int32_t old;       // rd's value before it; for a store, the bytes it overwrote, little-endian
     uint32_t address;  // for a store, the first byte it wrote
-    uint8_t rd;
-    uint8_t width;  // bytes stored, 0 for an instruction that stores nothing
-    uint8_t added;  // addresses it added to the read set (a load) or the written set (a store)
+    // One word written whole, not bytes: a byte store may alias anything and
+    // would make the executors read their instruction again. Bits 0-7 hold rd,
+    // 8-15 the bytes a store wrote (0 for no store), 16 and up the addresses
+    // the instruction added to the read set (a load) or the written set (a store).
+    uint32_t info;
+
+    static constexpr uint32_t WIDTH_SHIFT = 8, ADDED_SHIFT = 16;
+    uint32_t rd() const { return info & 0xff; }
+    uint32_t width() const { return info >> WIDTH_SHIFT & 0xff; }
+    uint32_t added() const { return info >> ADDED_SHIFT; }
 };
 
 struct undo_unmap {
