@@ -5,11 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 namespace {
 
 using test::run_result;
 
 constexpr uint32_t CODE = 0x10000000;
+
+// What the console shows for a session: standard input, then the exact
+// standard output (prompts included) and standard error.
+struct session_row {
+    const char* input;
+    std::string out, err;
+};
 
 struct Console : ::testing::Test {
     test::scratch_dir dir;
@@ -30,6 +39,15 @@ struct Console : ::testing::Test {
     }
 
     run_result tamsel(const std::string& input) { return test::run_program({TAMSEL_PATH, "prog.o"}, input, dir.path); }
+
+    void expect_sessions(std::span<const session_row> rows) {
+        for (const session_row& row : rows) {
+            SCOPED_TRACE(row.input);
+            const run_result r = tamsel(row.input);
+            EXPECT_EQ(r.out, row.out);
+            EXPECT_EQ(r.err, row.err);
+        }
+    }
 
     // Standard output of a session whose commands print nothing: one prompt per line read.
     static std::string prompts(int lines) {
@@ -206,12 +224,6 @@ TEST_F(Console, AScriptThatRunsItselfStopsAtTheDepthBound) {
     EXPECT_EQ(r.out, prompts(4) + "Instructions Executed: 64\n>> ");
 }
 
-// What the console shows for each session: standard input, then the exact
-// standard output (prompts included) and standard error.
-struct session_row {
-    const char* input;
-    std::string out, err;
-};
 
 TEST_F(Console, MemShowsWordsAndCharacters) {
     const std::string zeros = " 00000000 00000000 00000000 00000000  |................|\n";
@@ -243,12 +255,7 @@ TEST_F(Console, MemShowsWordsAndCharacters) {
          ">> >> >> >> 0x20000000: 0000002a 00000001" + blank + blank + "  |*.......|\n>> Instructions Executed: 5\n>> ",
          ""},
     };
-    for (const session_row& row : rows) {
-        SCOPED_TRACE(row.input);
-        const run_result r = tamsel(row.input);
-        EXPECT_EQ(r.out, row.out);
-        EXPECT_EQ(r.err, row.err);
-    }
+    expect_sessions(rows);
     tamsel("pc main\nbreak done\nrun\nmem buf 16\ninfo read\n");
     EXPECT_EQ(test::read_file(dir / "read.txt"), "20000000\n20000001\n20000002\n20000003\n");
 }
@@ -290,12 +297,7 @@ TEST_F(Console, BackUndoesWhatStepAndRunDid) {
         {"pc done\nrun\nrun\nback\nrun\ninfo steps\n", prompts(6) + "Instructions Executed: 1000000\n>> ",
          "Hit the instruction limit\n"},
     };
-    for (const session_row& row : rows) {
-        SCOPED_TRACE(row.input);
-        const run_result r = tamsel(row.input);
-        EXPECT_EQ(r.out, row.out);
-        EXPECT_EQ(r.err, row.err);
-    }
+    expect_sessions(rows);
     // The address sets lose what the undone instructions added.
     tamsel("pc main\nbreak done\nrun\nback\nback\ninfo read\ninfo written\n");
     EXPECT_EQ(test::read_file(dir / "read.txt"), "");
