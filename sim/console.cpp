@@ -1,8 +1,10 @@
 // The command interpreter: a table from command word to handler. Results go to
 // standard output; messages and the code listing to standard error. Every line
-// there ends with std::endl, so each is flushed as it is written. The files of
-// info and dump are written in blocks and closed at the end of the command: a
-// flush per line cost a system call per byte of a dump.
+// there ends with std::endl, so each is flushed as it is written, except the
+// lines of mem, flushed together at the end of the command (it writes nothing
+// on standard error in between). The files of info and dump are written in
+// blocks and closed at the end of the command: a flush per line cost a system
+// call per byte of a dump.
 #include "console.h"
 
 #include "riscv_constants.h"
@@ -255,8 +257,8 @@ bool dump_command(session& s) {
     return true;
 }
 
-// One line of mem: the address, up to four little-endian words (the bytes of a
-// word the program does not reach are blanks), and the bytes as characters.
+// One line of mem: the address, four little-endian words (blanks for the bytes
+// past `count`), and the bytes as characters.
 void print_memory_line(const riscv_prog& prog, uint32_t address, uint32_t count) {
     const uint8_t* bytes = &prog.mem.data[address - INITIAL_DATA_OFFSET];
     std::string line = "0x";

@@ -129,6 +129,7 @@ private:
         e.info = s.rd;
         return e;
     }
+    // `count` instructions have run now; the ring holds the new ones.
     void counted(uint64_t count) {
         undo.grow(count - instructions_run);
         instructions_run = count;
