@@ -37,18 +37,24 @@ riscv_prog small_program() {
     return prog;
 }
 
-// A dump may write the whole 256 MiB segment, three characters a byte: fine
-// for a user, minutes for one fuzz input. An input with a dump of more than
-// 4096 bytes is skipped; its length is read the way the console reads it.
+// A dump may write the whole 256 MiB segment, three characters a byte, and a
+// mem show it, nearly five: fine for a user, minutes for one fuzz input. An
+// input with a dump or mem of more than 4096 bytes is skipped; its length is
+// read the way the console reads it.
 bool dumps_too_much(const std::string& text) {
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
         std::istringstream words(line);
         std::string command, fname, address, length;
-        if (!(words >> command >> fname >> address >> length) || command != "dump") continue;
-        auto bytes = str_to_int(length, 16);
-        if (!bytes) bytes = str_to_int(length, 10);
+        std::optional<int> bytes;
+        if (!(words >> command)) continue;
+        if (command == "dump" && words >> fname >> address >> length) {
+            bytes = str_to_int(length, 16);
+            if (!bytes) bytes = str_to_int(length, 10);
+        } else if (command == "mem" && words >> address >> length) {
+            bytes = str_to_int(length, 10);
+        }
         if (bytes && *bytes > 4096) return true;
     }
     return false;

@@ -1,8 +1,10 @@
 // The command interpreter: a table from command word to handler. Results go to
 // standard output; messages and the code listing to standard error. Every line
-// there ends with std::endl, so each is flushed as it is written. The files of
-// info and dump are written in blocks and closed at the end of the command: a
-// flush per line cost a system call per byte of a dump.
+// there ends with std::endl, so each is flushed as it is written, except the
+// lines of mem, flushed together at the end of the command (it writes nothing
+// on standard error in between). The files of info and dump are written in
+// blocks and closed at the end of the command: a flush per line cost a system
+// call per byte of a dump.
 #include "console.h"
 
 #include "riscv_constants.h"
@@ -23,6 +25,10 @@ struct session {
     std::istringstream& words;
     int depth;
 };
+
+// mem shows this many bytes a line, and this many when no count is given.
+constexpr uint32_t MEM_LINE = 16;
+constexpr int MEM_DEFAULT_COUNT = 64;
 
 // A handler returns false when the invocation is to end (the exit commands).
 using handler = bool (*)(session&);
@@ -74,6 +80,11 @@ bool run_command(session& s) {
 
 bool step_command(session& s) {
     report(s.prog.step());
+    return true;
+}
+
+bool back_command(session& s) {
+    report(s.prog.back());
     return true;
 }
 
@@ -210,6 +221,12 @@ bool script_command(session& s) {
     return true;
 }
 
+// Tells why `count` bytes from `address` were refused, on standard error.
+void outside_data(const char* refusal, uint32_t address, uint32_t count) {
+    hex(std::cerr << refusal << ": bytes 0x", address, 8) << " to 0x";
+    hex(std::cerr, address + count - 1, 8) << " are not all inside the data segment" << std::endl;
+}
+
 bool dump_command(session& s) {
     const auto fname = next_word(s.words);
     const auto address_word = fname ? next_word(s.words) : std::nullopt;
@@ -231,14 +248,66 @@ bool dump_command(session& s) {
     }
     const int32_t count = std::max(*length, 0);
     if (count > 0 && !in_data_segment(*address, static_cast<uint32_t>(count))) {
-        hex(std::cerr << "dump not written: bytes 0x", *address, 8) << " to 0x";
-        hex(std::cerr, static_cast<uint32_t>(*address + static_cast<uint32_t>(count) - 1), 8)
-            << " are not all inside the data segment" << std::endl;
+        outside_data("dump not written", *address, static_cast<uint32_t>(count));
         return true;
     }
     std::ofstream out(*fname);
     const uint32_t first = *address - INITIAL_DATA_OFFSET;
     for (uint32_t i = 0; i < static_cast<uint32_t>(count) && out; ++i) hex(out, s.prog.mem.data[first + i], 2) << '\n';
+    return true;
+}
+
+// One line of mem: the address, four little-endian words (blanks for the bytes
+// past `count`), and the bytes as characters.
+void print_memory_line(const riscv_prog& prog, uint32_t address, uint32_t count) {
+    const uint8_t* bytes = &prog.mem.data[address - INITIAL_DATA_OFFSET];
+    std::string line = "0x";
+    const auto add_hex = [&line](uint32_t value, int digits) {
+        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) line += "0123456789abcdef"[value >> shift & 15];
+    };
+    add_hex(address, 8);
+    line += ':';
+    for (uint32_t word = 0; word < MEM_LINE; word += 4) {
+        line += ' ';
+        for (uint32_t i = word + 4; i-- > word;) {
+            if (i < count) add_hex(bytes[i], 2);
+            else line += "  ";
+        }
+    }
+    line += "  |";
+    for (uint32_t i = 0; i < count; ++i) line += bytes[i] >= 0x20 && bytes[i] < 0x7f ? static_cast<char>(bytes[i]) : '.';
+    std::cout << line << "|\n";
+}
+
+bool mem_command(session& s) {
+    const auto address_word = next_word(s.words);
+    if (!address_word) {
+        std::cerr << "expected: mem <label|address> [count]" << std::endl;
+        return true;
+    }
+    const auto address = address_of(s.prog, *address_word);
+    if (!address) {
+        std::cerr << "Unparseable hexadecimal value for address" << std::endl;
+        return true;
+    }
+    std::optional<int> count = MEM_DEFAULT_COUNT;
+    if (const auto count_word = next_word(s.words); count_word && !(count = str_to_int(*count_word, 10))) {
+        std::cerr << "Unparseable decimal value for count" << std::endl;
+        return true;
+    }
+    if (*count <= 0) return true;
+    uint32_t left = static_cast<uint32_t>(*count);
+    if (!in_data_segment(*address, 1)) {
+        outside_data("mem not shown", *address, left);
+        return true;
+    }
+    left = std::min(left, INITIAL_DATA_OFFSET + SEGMENT_SIZE - *address);  // the segment's rest at most
+    for (uint32_t at = *address; left > 0; at += MEM_LINE) {
+        const uint32_t n = std::min(left, MEM_LINE);
+        print_memory_line(s.prog, at, n);
+        left -= n;
+    }
+    std::cout << std::flush;
     return true;
 }
 
@@ -265,7 +334,7 @@ constexpr std::pair<std::string_view, handler> COMMANDS[] = {
     {"pc", pc_command},     {"run", run_command},       {"step", step_command},   {"list", list_command},
     {"info", info_command}, {"set", set_command},       {"break", break_command}, {"del", del_command},
     {"script", script_command}, {"dump", dump_command}, {"exit", exit_command},   {"quit", exit_command},
-    {"q", exit_command},    {"help", help_command},
+    {"q", exit_command},    {"help", help_command},     {"mem", mem_command},     {"back", back_command},
 };
 
 // Returns false when the command ends this invocation.

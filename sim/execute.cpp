@@ -6,9 +6,12 @@
 // doubled here. A failing instruction changes nothing, except that lh, lw, lbu
 // and lhu record the addresses they tried before refusing.
 //
-// step and run are here too, so the executors inline into them.
+// step and run are here too, so the executors inline into them. Before each
+// instruction they fill its undo entry with the pc and rd's value; a store adds
+// the bytes it overwrites.
 #include "simulator.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -62,23 +65,23 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     return nullptr;
 }
 
-[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::load(const exec_slot& s, uint32_t a) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::load(const exec_slot& s, uint32_t a, undo_entry& e) {
     uint32_t value = 0;
     switch (s.operation) {
         case op::LB:
             if (!in_data_segment(a, 1)) return "Tries to load bytes from non-data memory";
-            read_filter.record(addresses_read, a);
+            read_filter.record(addresses_read, a, e);
             value = static_cast<uint32_t>(int32_t{static_cast<int8_t>(mem.data[a - INITIAL_DATA_OFFSET])});
             break;
         case op::LBU:
-            read_filter.record(addresses_read, a);
+            read_filter.record(addresses_read, a, e);
             if (!in_data_segment(a, 1)) return "Tries to load bytes from non-data memory";
             value = mem.data[a - INITIAL_DATA_OFFSET];
             break;
         case op::LH:
         case op::LHU: {
-            read_filter.record(addresses_read, a);
-            read_filter.record(addresses_read, a + 1);
+            read_filter.record(addresses_read, a, e);
+            read_filter.record(addresses_read, a + 1, e);
             if (!in_data_segment(a, 2)) return "Tries to load bytes from non-data memory";
             const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
             const uint16_t half = static_cast<uint16_t>(p[0] | p[1] << 8);
@@ -86,7 +89,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
             break;
         }
         default: {  // LW
-            for (uint32_t i = 0; i < 4; ++i) read_filter.record(addresses_read, a + i);
+            for (uint32_t i = 0; i < 4; ++i) read_filter.record(addresses_read, a + i, e);
             if (!in_data_segment(a, 4)) return "Tries to load bytes from non-data memory";
             const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
             value = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
@@ -98,7 +101,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     return nullptr;
 }
 
-[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_i_type(const exec_slot& s) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_i_type(const exec_slot& s, undo_entry& e) {
     const int32_t a = registers[s.rs1];
     const uint32_t ua = static_cast<uint32_t>(a), uimm = static_cast<uint32_t>(s.imm);
     if (s.operation == op::JALR) {
@@ -125,7 +128,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
         case op::LH:
         case op::LW:
         case op::LBU:
-        case op::LHU: return load(s, ua + uimm);
+        case op::LHU: return load(s, ua + uimm, e);
         default: return "ILLEGAL I TYPE INSTRUCTION";
     }
     write(s.rd, static_cast<int32_t>(r));
@@ -133,7 +136,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     return nullptr;
 }
 
-[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_s_type(const exec_slot& s) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_s_type(const exec_slot& s, undo_entry& e) {
     const uint32_t a = static_cast<uint32_t>(registers[s.rs1]) + static_cast<uint32_t>(s.imm);
     if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
     uint32_t width = 0;
@@ -145,8 +148,13 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     }
     if (!in_data_segment(a, width)) return "Tries to store bytes to non-data memory";
     const uint32_t value = static_cast<uint32_t>(registers[s.rs2]);
+    uint32_t old = 0;
+    for (uint32_t i = 0; i < width; ++i) old |= uint32_t{mem.data[a + i - INITIAL_DATA_OFFSET]} << (8 * i);
+    e.old = static_cast<int32_t>(old);
+    e.address = a;
+    e.info = width << undo_entry::WIDTH_SHIFT;
     for (uint32_t i = 0; i < width; ++i) {
-        written_filter.record(addresses_written, a + i);
+        written_filter.record(addresses_written, a + i, e);
         mem.data[a + i - INITIAL_DATA_OFFSET] = static_cast<uint8_t>(value >> (8 * i));
     }
     program_counter += 4;
@@ -197,7 +205,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
 // One case per operation, each with its own copy of its format's executor:
 // the operation is known inside each copy, so its switch folds away and an
 // instruction costs one indirect jump.
-[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute(const exec_slot& s) {
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute(const exec_slot& s, undo_entry& e) {
     switch (s.operation) {
         case op::ADD: return execute_r_type(s);
         case op::SUB: return execute_r_type(s);
@@ -218,26 +226,26 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
         case op::REM: return execute_r_type(s);
         case op::REMU: return execute_r_type(s);
         case op::ILLEGAL_R: return execute_r_type(s);
-        case op::JALR: return execute_i_type(s);
-        case op::ADDI: return execute_i_type(s);
-        case op::SLTI: return execute_i_type(s);
-        case op::SLTIU: return execute_i_type(s);
-        case op::XORI: return execute_i_type(s);
-        case op::ORI: return execute_i_type(s);
-        case op::ANDI: return execute_i_type(s);
-        case op::SLLI: return execute_i_type(s);
-        case op::SRLI: return execute_i_type(s);
-        case op::SRAI: return execute_i_type(s);
-        case op::LB: return execute_i_type(s);
-        case op::LH: return execute_i_type(s);
-        case op::LW: return execute_i_type(s);
-        case op::LBU: return execute_i_type(s);
-        case op::LHU: return execute_i_type(s);
-        case op::ILLEGAL_I: return execute_i_type(s);
-        case op::SB: return execute_s_type(s);
-        case op::SH: return execute_s_type(s);
-        case op::SW: return execute_s_type(s);
-        case op::ILLEGAL_S: return execute_s_type(s);
+        case op::JALR: return execute_i_type(s, e);
+        case op::ADDI: return execute_i_type(s, e);
+        case op::SLTI: return execute_i_type(s, e);
+        case op::SLTIU: return execute_i_type(s, e);
+        case op::XORI: return execute_i_type(s, e);
+        case op::ORI: return execute_i_type(s, e);
+        case op::ANDI: return execute_i_type(s, e);
+        case op::SLLI: return execute_i_type(s, e);
+        case op::SRLI: return execute_i_type(s, e);
+        case op::SRAI: return execute_i_type(s, e);
+        case op::LB: return execute_i_type(s, e);
+        case op::LH: return execute_i_type(s, e);
+        case op::LW: return execute_i_type(s, e);
+        case op::LBU: return execute_i_type(s, e);
+        case op::LHU: return execute_i_type(s, e);
+        case op::ILLEGAL_I: return execute_i_type(s, e);
+        case op::SB: return execute_s_type(s, e);
+        case op::SH: return execute_s_type(s, e);
+        case op::SW: return execute_s_type(s, e);
+        case op::ILLEGAL_S: return execute_s_type(s, e);
         case op::BEQ: return execute_b_type(s);
         case op::BNE: return execute_b_type(s);
         case op::BLT: return execute_b_type(s);
@@ -262,8 +270,13 @@ std::expected<uint32_t, std::string> riscv_prog::step() {
 std::expected<uint32_t, std::string> riscv_prog::step_recording() {
     const auto it = mem.text.find(program_counter);
     if (const char* message = check_pc(it != mem.text.end())) return std::unexpected(message);
-    if (fault message = execute(select_op(it->second))) return std::unexpected(message);
-    ++instructions_run;
+    const exec_slot s = select_op(it->second);
+    undo_entry& e = begin_undo_entry(undo.entries[instructions_run & undo.mask], s);
+    if (fault message = execute(s, e)) {
+        read_filter.keep(e.added());  // a refused load executed nothing to undo
+        return std::unexpected(message);
+    }
+    counted(instructions_run + 1);
     return program_counter;
 }
 
@@ -278,22 +291,35 @@ std::expected<uint32_t, std::string> riscv_prog::run() {
     const exec_slot* const slots = table.data();
     const uint64_t table_bytes = uint64_t{table.size()} * 4;
     const uint32_t base = table_base;
+    undo_entry* const ring = undo.entries.get();
+    undo_entry* const ring_end = ring + undo.size();
     uint64_t count = instructions_run;
+    undo_entry* e = ring + (count & undo.mask);  // the next instruction's entry
     while (count < end) {
-        const uint32_t offset = program_counter - base;
-        if ((offset & 3) == 0 && offset < table_bytes && slots[offset / 4].operation != op::NONE) {
-            if (fault message = execute(slots[offset / 4])) {
-                instructions_run = count;
-                return std::unexpected(message);
+        // Up to the ring's end at most, so that the entry only moves forward.
+        const uint64_t stop = std::min<uint64_t>(end, count + static_cast<uint64_t>(ring_end - e));
+        while (count < stop) {
+            const uint32_t offset = program_counter - base;
+            if ((offset & 3) == 0 && offset < table_bytes && slots[offset / 4].operation != op::NONE) {
+                const exec_slot& s = slots[offset / 4];
+                if (fault message = execute(s, begin_undo_entry(*e, s))) {
+                    read_filter.keep(e->added());
+                    counted(count);
+                    return std::unexpected(message);
+                }
+                ++count;
+                ++e;
+            } else {
+                counted(count);
+                if (breakpoints.contains(program_counter)) return program_counter;
+                if (auto result = step_recording(); !result) return result;
+                count = instructions_run;
+                e = ring + (count & undo.mask);
+                break;
             }
-            ++count;
-        } else {
-            instructions_run = count;
-            if (breakpoints.contains(program_counter)) return program_counter;
-            if (auto result = step_recording(); !result) return result;
-            count = instructions_run;
         }
+        if (e == ring_end) e = ring;
     }
-    instructions_run = count;
+    counted(count);
     return program_counter;
 }

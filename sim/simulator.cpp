@@ -1,6 +1,7 @@
-// Run control of the machine: step's checks and the dense table of selected
-// operations that lets run skip the hash lookup. step and run themselves live
-// beside the executors (execute.cpp), so that those inline into them.
+// Run control of the machine: step's checks, the dense table of selected
+// operations that lets run skip the hash lookup, and back. step and run
+// themselves live beside the executors (execute.cpp), so that those inline
+// into them.
 #include "simulator.h"
 
 #include <algorithm>
@@ -20,6 +21,7 @@ riscv_prog& riscv_prog::operator=(riscv_prog&& other) noexcept {
     table_base = other.table_base;
     read_filter = std::move(other.read_filter);
     written_filter = std::move(other.written_filter);
+    undo = std::move(other.undo);
     return *this;
 }
 
@@ -73,6 +75,30 @@ void riscv_prog::build_table() {
     }
     for (auto it = breakpoints.lower_bound(low); it != breakpoints.end() && *it <= high; ++it)
         if ((*it & 3) == 0) table[(*it - low) / 4].operation = op::NONE;
+}
+
+// Each instruction's entry holds what it changed (see undo_log.h); a register
+// it did not write is put back to the value it still has.
+std::expected<uint32_t, std::string> riscv_prog::back() {
+    if (undo.depth == 0 || !undo.entries) {
+        if (instructions_run == 0) return std::unexpected("nothing to undo: no instruction has run");
+        return std::unexpected("nothing more to undo: back reaches " + std::to_string(undo.size()) +
+                               " instructions at most");
+    }
+    --undo.depth;
+    --instructions_run;
+    const undo_entry& e = undo.entries[instructions_run & undo.mask];
+    if (e.width() == 0) {
+        read_filter.unrecord(addresses_read, e.added());
+        write(e.rd(), e.old);
+    } else {
+        written_filter.unrecord(addresses_written, e.added());
+        const uint32_t old = static_cast<uint32_t>(e.old);
+        for (uint32_t i = 0; i < e.width(); ++i)
+            mem.data[e.address + i - INITIAL_DATA_OFFSET] = static_cast<uint8_t>(old >> (8 * i));
+    }
+    program_counter = e.pc;
+    return program_counter;
 }
 
 std::expected<riscv_prog, std::string> load_riscv_prog(const std::string& fname) {

@@ -10,6 +10,7 @@
 #include "address_filter.h"
 #include "loader.h"
 #include "riscv_constants.h"
+#include "undo_log.h"
 
 #include <array>
 #include <cstddef>
@@ -70,6 +71,9 @@ public:
 
     std::expected<uint32_t, std::string> run();
     std::expected<uint32_t, std::string> step();
+    // Undoes the last executed instruction not yet undone: the pc, the register
+    // or the bytes it wrote, the count and its additions to the address sets.
+    std::expected<uint32_t, std::string> back();
     void set_instr_limit(uint64_t new_limit) { instruction_limit = new_limit; }
     void clear_addresses_read() {
         addresses_read.clear();
@@ -79,7 +83,10 @@ public:
         addresses_written.clear();
         written_filter.forget();
     }
-    void clear_instrs_run() { instructions_run = 0; }
+    void clear_instrs_run() {
+        instructions_run = 0;
+        undo.depth = 0;  // the count is the ring's position
+    }
     void set_register(uint32_t reg_num, int32_t value);
     void set_pc(uint32_t value) { program_counter = value; }
     std::optional<uint32_t> resolve_label(const std::string& label_name) const;
@@ -101,6 +108,7 @@ private:
 
     address_filter read_filter;
     address_filter written_filter;
+    undo_log undo;
 
     // Dense table of selected operations, rebuilt from mem.text by each run.
     // Breakpoint addresses hold op::NONE there, which sends run to its slow path.
@@ -109,19 +117,33 @@ private:
 
     void build_table();
     void begin_recording() {
+        undo.begin();
         read_filter.begin();
         written_filter.begin();
     }
+    // Fills the undo entry of the instruction at the pc with what every
+    // instruction may change.
+    [[gnu::always_inline]] undo_entry& begin_undo_entry(undo_entry& e, const exec_slot& s) {
+        e.pc = program_counter;
+        e.old = registers[s.rd];
+        e.info = s.rd;
+        return e;
+    }
+    // `count` instructions have run now; the ring holds the new ones.
+    void counted(uint64_t count) {
+        undo.grow(count - instructions_run);
+        instructions_run = count;
+    }
     std::expected<uint32_t, std::string> step_recording();
     const char* check_pc(bool has_instruction) const;
-    fault execute(const exec_slot& s);
+    fault execute(const exec_slot& s, undo_entry& e);
     fault execute_r_type(const exec_slot& s);
-    fault execute_i_type(const exec_slot& s);
-    fault execute_s_type(const exec_slot& s);
+    fault execute_i_type(const exec_slot& s, undo_entry& e);
+    fault execute_s_type(const exec_slot& s, undo_entry& e);
     fault execute_b_type(const exec_slot& s);
     fault execute_u_type(const exec_slot& s);
     fault execute_j_type(const exec_slot& s);
-    fault load(const exec_slot& s, uint32_t address);
+    fault load(const exec_slot& s, uint32_t address, undo_entry& e);
     void write(uint32_t rd, int32_t value) {
         registers[rd] = value;
         registers[0] = 0;

@@ -5,11 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 namespace {
 
 using test::run_result;
 
 constexpr uint32_t CODE = 0x10000000;
+
+// What the console shows for a session: standard input, then the exact
+// standard output (prompts included) and standard error.
+struct session_row {
+    const char* input;
+    std::string out, err;
+};
 
 struct Console : ::testing::Test {
     test::scratch_dir dir;
@@ -30,6 +39,15 @@ struct Console : ::testing::Test {
     }
 
     run_result tamsel(const std::string& input) { return test::run_program({TAMSEL_PATH, "prog.o"}, input, dir.path); }
+
+    void expect_sessions(std::span<const session_row> rows) {
+        for (const session_row& row : rows) {
+            SCOPED_TRACE(row.input);
+            const run_result r = tamsel(row.input);
+            EXPECT_EQ(r.out, row.out);
+            EXPECT_EQ(r.err, row.err);
+        }
+    }
 
     // Standard output of a session whose commands print nothing: one prompt per line read.
     static std::string prompts(int lines) {
@@ -204,6 +222,86 @@ TEST_F(Console, AScriptThatRunsItselfStopsAtTheDepthBound) {
     const run_result r = tamsel("pc main\nset pc done\nscript self.txt\ninfo steps\n");
     EXPECT_EQ(r.err, "script not run, scripts are nested more than 64 deep: self.txt\n");
     EXPECT_EQ(r.out, prompts(4) + "Instructions Executed: 64\n>> ");
+}
+
+
+TEST_F(Console, MemShowsWordsAndCharacters) {
+    const std::string zeros = " 00000000 00000000 00000000 00000000  |................|\n";
+    const std::string blank = "         ";  // a word of no byte
+    const std::string outside = " are not all inside the data segment\n";
+    const session_row rows[] = {
+        {"mem buf\n",
+         ">> 0x20000000: 0000002a 0000eeff 00000000 00000000  |*...............|\n0x20000010:" + zeros +
+             "0x20000020:" + zeros + "0x20000030:" + zeros + ">> ",
+         ""},
+        {"mem buf 6\n", ">> 0x20000000: 0000002a     eeff" + blank + blank + "  |*.....|\n>> ", ""},
+        {"mem 20000003 17 more\n",
+         ">> 0x20000003: 00eeff00 00000000 00000000 00000000  |................|\n"
+         "0x20000013:       00" + blank + blank + blank + "  |.|\n>> ",
+         ""},
+        // The segment's last bytes: a count past its end shows what there is.
+        {"mem 2ffffff8 100\nmem 2fffffff\n",
+         ">> 0x2ffffff8: 00000000 00000000" + blank + blank + "  |........|\n>> 0x2fffffff:       00" + blank + blank +
+             blank + "  |.|\n>> ",
+         ""},
+        {"mem 1fffffff 2\nmem 30000000\nmem main 4\n", prompts(4),
+         "mem not shown: bytes 0x1fffffff to 0x20000000" + outside + "mem not shown: bytes 0x30000000 to 0x3000003f" +
+             outside + "mem not shown: bytes 0x10000000 to 0x10000003" + outside},
+        {"mem\nmem zz\nmem buf zz\nmem buf 0x10\nmem buf 0\nmem buf -3\n", ">> >> fuck\n>> fuck\n>> >> >> >> ",
+         "expected: mem <label|address> [count]\nUnparseable hexadecimal value for address\n"
+         "Unparseable decimal value for count\nUnparseable decimal value for count\n"},
+        // mem reads nothing on the program's behalf and counts nothing; it shows what a run stored.
+        {"pc main\nbreak done\nrun\nmem buf 8\ninfo steps\n",
+         ">> >> >> >> 0x20000000: 0000002a 00000001" + blank + blank + "  |*.......|\n>> Instructions Executed: 5\n>> ",
+         ""},
+    };
+    expect_sessions(rows);
+    tamsel("pc main\nbreak done\nrun\nmem buf 16\ninfo read\n");
+    EXPECT_EQ(test::read_file(dir / "read.txt"), "20000000\n20000001\n20000002\n20000003\n");
+}
+
+// info registers with the pc and x1, x2, x5, x6 as given, every other register 0.
+std::string registers(const char* pc, const char* x1, const char* x2, const char* x5, const char* x6) {
+    std::string out = std::string("PC: ") + pc + "\n";
+    for (int n = 0; n < 32; ++n) {
+        const char* value = n == 1 ? x1 : n == 2 ? x2 : n == 5 ? x5 : n == 6 ? x6 : "0";
+        out += "x" + std::to_string(n) + ": " + value + "\n";
+    }
+    return out;
+}
+
+TEST_F(Console, BackUndoesWhatStepAndRunDid) {
+    const std::string nothing = "nothing to undo: no instruction has run\n";
+    const std::string blanks = std::string(18, ' ') + "  |*.......|\n";  // two words of no byte, the characters
+    const std::string after_sw = "0x20000000: 0000002a 00000001" + blanks;
+    const std::string before_sw = "0x20000000: 0000002a 0000eeff" + blanks;
+    const session_row rows[] = {
+        {"back\n", ">> >> ", nothing},
+        // An empty line repeats back, as it repeats step.
+        {"pc main\nstep\n\nback\n\n\ninfo steps\n", prompts(7) + "Instructions Executed: 0\n>> ", nothing},
+        // A run that stopped at a breakpoint: back undoes its last instruction, the sw.
+        {"pc main\nbreak done\nrun\nmem buf 8\nback\nmem buf 8\ninfo steps\nstep\nmem buf 8\ninfo steps\n",
+         prompts(4) + after_sw + ">> >> " + before_sw + ">> Instructions Executed: 4\n>> >> " + after_sw +
+             ">> Instructions Executed: 5\n>> ",
+         ""},
+        // Back over the sw and the lw: x6 and the bytes as they were; the lui's x5 stays.
+        {"pc main\nbreak done\nrun\nback\nback\ninfo registers\n",
+         prompts(6) + registers("0x1000000c", "1", "-1", "0x20000000", "0") + ">> ", ""},
+        // A set after the instruction: back puts back the register the instruction
+        // wrote and the pc; the register it did not write keeps the value set.
+        {"pc main\nstep\nset x1 5\nset x2 9\nset pc done\nback\ninfo registers\n",
+         prompts(7) + registers("0x10000000", "0", "9", "0", "0") + ">> ", ""},
+        // A refused instruction is not executed, so there is nothing of it to undo.
+        {"pc divide\nstep\nback\n", prompts(4), "Divide by Zero\n" + nothing},
+        // The count goes back too, so after the session's limit one run runs one more.
+        {"pc done\nrun\nrun\nback\nrun\ninfo steps\n", prompts(6) + "Instructions Executed: 1000000\n>> ",
+         "Hit the instruction limit\n"},
+    };
+    expect_sessions(rows);
+    // The address sets lose what the undone instructions added.
+    tamsel("pc main\nbreak done\nrun\nback\nback\ninfo read\ninfo written\n");
+    EXPECT_EQ(test::read_file(dir / "read.txt"), "");
+    EXPECT_EQ(test::read_file(dir / "written.txt"), "");
 }
 
 TEST_F(Console, HelpExitAndUnknownCommands) {

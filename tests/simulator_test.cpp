@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <iomanip>
 #include <iostream>
@@ -437,6 +439,139 @@ TEST(RunControl, AddressSetsChangedFromOutsideRecordAgain) {
             EXPECT_TRUE(prog.addresses_written.contains(0x1234));
         }
     }
+}
+
+// Everything back must put back: registers, pc, the first data bytes, the sets, the count.
+struct machine_state {
+    std::array<int32_t, NUM_REGISTERS> registers;
+    uint32_t pc;
+    std::array<uint8_t, 16> data;
+    std::set<uint32_t> read, written;
+    uint64_t count;
+    bool operator==(const machine_state&) const = default;
+};
+
+machine_state state_of(const riscv_prog& prog) {
+    machine_state state{{}, prog.get_pc(), {}, prog.addresses_read, prog.addresses_written, prog.instructions_run};
+    for (uint32_t n = 0; n < NUM_REGISTERS; ++n) state.registers[n] = prog.get_register(n);
+    std::copy_n(prog.mem.data.begin(), state.data.size(), state.data.begin());
+    return state;
+}
+
+// Each kind of instruction, stepped, undone and stepped again: back gives the
+// state before it, and the step after back the state after it once more.
+// x1 holds the data segment's address, x2 -2, x3 7, x4 the code address 8.
+TEST(Back, UndoesEachKindOfInstruction) {
+    struct row {
+        const char* name;
+        uint32_t word;
+    };
+    const row rows[] = {
+        {"sb", enc::s(1, 2, 1, 0)},           {"sh", enc::s(3, 2, 1, 1)},
+        {"sw", enc::sw(2, 1, 2)},             {"lb", enc::i(0, 1, 0, 5, 0x03)},
+        {"lh", enc::i(1, 1, 1, 5, 0x03)},     {"lw", enc::lw(5, 1, 4)},
+        {"lbu", enc::i(3, 1, 4, 5, 0x03)},    {"lhu", enc::i(6, 1, 5, 5, 0x03)},
+        {"beq taken", enc::beq(3, 3, 4)},     {"beq not taken", enc::beq(2, 3, 4)},
+        {"bne taken", enc::bne(2, 3, -2)},    {"jal", enc::jal(1, 4)},
+        {"jal x0", enc::jal(0, 2)},           {"jalr rd = rs1", enc::jalr(4, 4, 4)},
+        {"mul", enc::r(1, 3, 2, 0, 6)},       {"mulh", enc::r(1, 3, 2, 1, 6)},
+        {"div", enc::r(1, 3, 2, 4, 2)},       {"remu", enc::r(1, 3, 2, 7, 6)},
+        {"addi to x0", enc::addi(0, 3, 1)},   {"lui", enc::lui(3, 0x12345)},
+        {"auipc", enc::auipc(5, 1)},          {"add rd = rs1", enc::add(3, 3, 3)},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.name);
+        riscv_prog prog = machine({enc::NOP, enc::NOP, r.word, enc::NOP, enc::NOP, enc::NOP}, CODE);
+        for (uint8_t i = 0; i < 16; ++i) prog.mem.data[i] = static_cast<uint8_t>(0x11 * i + 1);
+        prog.set_register(1, static_cast<int32_t>(DATA));
+        prog.set_register(2, -2);
+        prog.set_register(3, 7);
+        prog.set_register(4, static_cast<int32_t>(CODE + 8));
+        ASSERT_TRUE(prog.step());
+        ASSERT_TRUE(prog.step());
+        const machine_state before = state_of(prog);
+        ASSERT_TRUE(prog.step());
+        const machine_state after = state_of(prog);
+        EXPECT_NE(after, before);
+        EXPECT_EQ(prog.back().value(), CODE + 8);
+        EXPECT_EQ(state_of(prog), before);
+        ASSERT_TRUE(prog.step());
+        EXPECT_EQ(state_of(prog), after);
+        for (uint32_t pc : {CODE + 8, CODE + 4, CODE}) EXPECT_EQ(prog.back().value(), pc);
+        EXPECT_EQ(error_of(prog.back()), "nothing to undo: no instruction has run");
+        EXPECT_EQ(prog.instructions_run, 0u);
+        EXPECT_EQ(prog.get_register(1), static_cast<int32_t>(DATA));
+    }
+}
+
+// A store at the segment's last word, and the bytes of a run undone one by one.
+TEST(Back, UndoesStoresAtTheEdgeAndWholeRuns) {
+    riscv_prog edge = machine({enc::sw(2, 1, 0)});
+    edge.set_register(1, 0x2ffffffc);
+    edge.set_register(2, -1);
+    edge.mem.data[SEGMENT_SIZE - 1] = 0x5a;
+    ASSERT_TRUE(edge.step());
+    EXPECT_EQ(edge.mem.data[SEGMENT_SIZE - 1], 0xff);
+    ASSERT_TRUE(edge.back());
+    EXPECT_EQ(edge.mem.data[SEGMENT_SIZE - 1], 0x5a);
+    EXPECT_EQ(edge.mem.data[SEGMENT_SIZE - 4], 0);
+    EXPECT_TRUE(edge.addresses_written.empty());
+
+    // loop: lw x3, 0(x1); addi x3, x3, 1; sw x3, 0(x1); addi x1, x1, 4; bne x1, x2, loop; done
+    riscv_prog prog = machine({enc::lw(3, 1, 0), enc::addi(3, 3, 1), enc::sw(3, 1, 0), enc::addi(1, 1, 4),
+                               enc::bne(1, 2, -8), enc::jal(0, 0)});
+    prog.set_register(1, static_cast<int32_t>(DATA));
+    prog.set_register(2, static_cast<int32_t>(DATA + 12));
+    prog.register_break_point(CODE + 20);
+    const machine_state start = state_of(prog);
+    EXPECT_EQ(prog.run().value(), CODE + 20);
+    EXPECT_EQ(prog.instructions_run, 15u);
+    EXPECT_EQ(prog.back().value(), CODE + 16);  // the bne that left the loop
+    EXPECT_EQ(prog.run().value(), CODE + 20);
+    for (int n = 0; n < 15; ++n) ASSERT_TRUE(prog.back());
+    EXPECT_EQ(state_of(prog), start);
+}
+
+// The ring holds the last UNDO_DEPTH instructions; back says when it has
+// reached the oldest, and then the machine runs on as before.
+TEST(Back, ReachesTheRingsDepth) {
+    riscv_prog prog = machine({enc::addi(5, 5, 1), enc::jal(0, -2)});
+    prog.set_instr_limit(UNDO_DEPTH + 10);
+    EXPECT_TRUE(prog.run());
+    for (std::size_t n = 0; n < UNDO_DEPTH; ++n) ASSERT_TRUE(prog.back()) << n;
+    EXPECT_EQ(error_of(prog.back()),
+              "nothing more to undo: back reaches " + std::to_string(UNDO_DEPTH) + " instructions at most");
+    EXPECT_EQ(prog.instructions_run, 10u);
+    EXPECT_EQ(prog.get_register(5), 5);
+    EXPECT_TRUE(prog.step());
+    EXPECT_TRUE(prog.back());
+    EXPECT_FALSE(prog.back());
+}
+
+// A refused load is no instruction: back undoes the one before it, and the
+// addresses the refused load recorded stay in the read set. An address back
+// takes out of a set is recorded again by the next load of it.
+TEST(Back, RefusedLoadsAndTheAddressFilter) {
+    riscv_prog prog = machine({enc::lw(3, 1, 0), enc::lw(4, 2, 0), enc::lw(5, 1, 0)});
+    prog.set_register(1, static_cast<int32_t>(DATA));
+    prog.set_register(2, 0x2ffffffe);
+    ASSERT_TRUE(prog.step());
+    for (auto go : {&riscv_prog::step, &riscv_prog::run})
+        EXPECT_EQ(error_of((prog.*go)()), "Tries to load bytes from non-data memory");
+    const std::set<uint32_t> refused = {0x2ffffffe, 0x2fffffff, 0x30000000, 0x30000001};
+    EXPECT_EQ(prog.back().value(), CODE);
+    EXPECT_EQ(prog.addresses_read, refused);
+    EXPECT_EQ(prog.instructions_run, 0u);
+    prog.set_register(2, static_cast<int32_t>(DATA + 8));
+    prog.register_break_point(CODE + 8);
+    EXPECT_EQ(prog.run().value(), CODE + 8);
+    EXPECT_TRUE(prog.back());
+    EXPECT_TRUE(prog.back());
+    EXPECT_EQ(prog.addresses_read, refused);
+    prog.set_instr_limit(2);
+    EXPECT_EQ(prog.run().value(), CODE + 8);  // no stale filter bit hides DATA or DATA + 8
+    EXPECT_TRUE(prog.addresses_read.contains(DATA));
+    EXPECT_TRUE(prog.addresses_read.contains(DATA + 11));
 }
 
 // A machine built around a memory takes it over as it is.
