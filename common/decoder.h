@@ -33,6 +33,13 @@ inline const char* const UNIDENTIFIED_MNEMONIC = "CAN'T DETECT, GET DORVIK TO LO
 
 Instruction decode_instruction(uint32_t instruction);
 
+// The same record without the diagnostic lines, for callers that decode a
+// whole program and report its unidentified words themselves (word_report.h).
+Instruction decode_quietly(uint32_t instruction);
+bool has_known_opcode(uint32_t opcode);
+// The two diagnostic lines of a word whose opcode is unknown.
+void print_unidentified(const Instruction& instr);
+
 void decode_r_type(Instruction& instr);
 void decode_i_type(Instruction& instr);
 void decode_s_type(Instruction& instr);

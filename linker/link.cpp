@@ -8,6 +8,7 @@
 #include "relocate.h"
 #include "riscv_constants.h"
 #include "riscv_format.h"
+#include "word_report.h"
 
 #include <algorithm>
 #include <map>
@@ -54,8 +55,8 @@ uint32_t read_le(const std::vector<uint8_t>& bytes, size_t at, unsigned count) {
 }
 
 // The code segment's words: the code sections at their addresses, each padded
-// with zero bytes to a whole word, and nops between them. Decoding each word
-// once shows the decoder's diagnostics for words that are not instructions.
+// with zero bytes to a whole word, and nops between them. The words that are
+// not instructions get the decoder's diagnostics, as tamsel gives them.
 std::vector<uint32_t> build_code(const riscv_elf& elf, const placement& placed) {
     std::vector<uint32_t> words((placed.code_end - INITIAL_CODE_OFFSET) / 4, NOP);
     for (size_t index : placed.code_order) {
@@ -64,7 +65,10 @@ std::vector<uint32_t> build_code(const riscv_elf& elf, const placement& placed) 
         for (size_t at = 0; at < bytes.size(); at += 4)
             words[first + at / 4] = read_le(bytes, at, static_cast<unsigned>(std::min<size_t>(4, bytes.size() - at)));
     }
-    for (uint32_t word : words) decode_instruction(word);
+    unidentified_words seen;
+    for (uint32_t word : words)
+        if (!has_known_opcode(bits(word, 6, 0))) note_unidentified(decode_quietly(word), seen);
+    report_unlisted(seen);
     return words;
 }
 
@@ -129,7 +133,7 @@ bool place_is_inside(link_state& s, const relocation& relo, field into) {
 
 void patch_word(link_state& s, const relocation& relo, uint32_t address, field into, uint32_t value) {
     const size_t index = (address - INITIAL_CODE_OFFSET) / 4;
-    const Instruction word = decode_instruction(s.code[index]);
+    const Instruction word = decode_quietly(s.code[index]);  // build_code has reported it
     auto result = relocate_instruction(word, into, value);
     if (!result) {
         // A word of no patchable format stops orrik with its old message alone;

@@ -92,6 +92,35 @@ TEST_F(LoaderTest, UnidentifiedWordsAreStoredWithTheirDiagnostic) {
     EXPECT_EQ(err, "ERROR IN DECODE: UNIDENTIFIED OPCODE: 73\nENCODING: 0x00000073\n");
 }
 
+// Words that are not instructions are listed up to a bound, across all code
+// blocks of the file; the rest are counted in one line at the end.
+TEST_F(LoaderTest, UnidentifiedWordsAreListedUpToABound) {
+    const std::string pair = "ERROR IN DECODE: UNIDENTIFIED OPCODE: 0\nENCODING: 0x00000000\n";
+    struct row {
+        size_t first_block, second_block;
+        std::string rest;
+    };
+    const row rows[] = {
+        {16, 0, ""},
+        {10, 7, "ERROR IN DECODE: 1 more words with unidentified opcodes (only the first 16 are listed)\n"},
+        {1 << 20, 0, "ERROR IN DECODE: 1048560 more words with unidentified opcodes (only the first 16 are listed)\n"},
+    };
+    for (const row& r : rows) {
+        testing::internal::CaptureStderr();
+        auto mem = load(obj_builder()
+                            .magic()
+                            .code(0x10000000, std::vector<uint32_t>(r.first_block, 0))
+                            .code(0x18000000, std::vector<uint32_t>(r.second_block, 0)));
+        const std::string err = testing::internal::GetCapturedStderr();
+        std::cerr << std::dec << std::setfill(' ');
+        ASSERT_TRUE(mem);
+        EXPECT_EQ(mem->text.size(), r.first_block + r.second_block);
+        std::string expected;
+        for (int n = 0; n < 16; ++n) expected += pair;
+        EXPECT_EQ(err, expected + r.rest) << r.first_block;
+    }
+}
+
 TEST_F(LoaderTest, DataBlocksInsideTheSegment) {
     auto mem = load(obj_builder()
                         .magic()

@@ -371,6 +371,19 @@ TEST_F(Program, AStringAtTheEndOfTheCodeIsKeptWhole) {
     EXPECT_EQ(reg(r.out, 10), "5");
 }
 
+TEST_F(Program, ZerosInTheCodeAreListedUpToABound) {
+    // A megabyte of zeros: sixteen words listed in orrik and in tamsel, the rest counted.
+    const run_result linked = link("  .text\nmain: li a0, 5\ndone: j done\n  .zero 0x100000\n");
+    EXPECT_EQ(linked.status, 0);
+    std::string expected;
+    for (int n = 0; n < 16; ++n) expected += "ERROR IN DECODE: UNIDENTIFIED OPCODE: 0\nENCODING: 0x00000000\n";
+    expected += "ERROR IN DECODE: 262128 more words with unidentified opcodes (only the first 16 are listed)\n";
+    EXPECT_EQ(linked.err, expected);
+    const run_result r = tamsel("pc main\nbreak done\nrun\ninfo registers\n");
+    EXPECT_EQ(r.err, expected);
+    EXPECT_EQ(reg(r.out, 10), "5");
+}
+
 // What a learner gets wrong is refused with a message that says where and what
 // to do, and leaves no obj image that tamsel would load.
 struct Refused : Toolchain {
