@@ -1,5 +1,7 @@
 #include "describe.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -79,7 +81,9 @@ std::optional<std::string> closest_label(const riscv_elf& elf, const std::string
 }
 
 std::string read_text_file(const std::string& path) {
-    if (path.empty()) return {};
+    // A FIFO or a device would hang or give other bytes than the assembler read.
+    struct stat info {};
+    if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();

@@ -29,7 +29,7 @@ struct source_line {
     std::string text;
 };
 
-// The whole of a text file; empty when it cannot be read.
+// The whole of a text file; empty when it cannot be read or is no regular file.
 std::string read_text_file(const std::string& path);
 
 // The lines of `text` that mention `name` as a whole word outside a comment.
