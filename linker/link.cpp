@@ -5,6 +5,7 @@
 #include "hex_text.h"
 #include "obj_writer.h"
 #include "place.h"
+#include "printable.h"
 #include "relocate.h"
 #include "riscv_constants.h"
 #include "riscv_format.h"
@@ -269,7 +270,7 @@ void halve_numeric_jumps(link_state& s) {
             if (distance % 4 != 0) {
                 // Text or data bytes in a code section can look like this; a real jump there would be a mistake.
                 s.warnings << "warning: '" << instr_to_string(decode_instruction(w)) << "' at "
-                           << describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset)
+                           << printable(describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset))
                            << " jumps by a number of bytes that is not a multiple of 4; left as it is" << std::endl;
                 continue;
             }
@@ -280,7 +281,8 @@ void halve_numeric_jumps(link_state& s) {
 
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+    // Each names labels or quotes the source, either of which may hold control characters.
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + printable(line);
     return text;
 }
 

@@ -2,7 +2,6 @@
 // its data at 0x20000000, patches the relocations of the code and writes the
 // obj file over the assembler's object.
 #include "link.h"
-#include "printable.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -15,7 +14,6 @@
 #include <iostream>
 #include <new>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -132,14 +130,6 @@ std::optional<std::string> assemble(const std::string& fname, const std::string&
     return std::nullopt;
 }
 
-// The linker's messages name labels and quote lines of the source, either of
-// which may hold control characters.
-void print_lines(const std::string& text) {
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) std::cerr << printable(line) << std::endl;
-}
-
 int link(const std::string& fname) {
     std::string obj_name = fname;
     obj_name.back() = 'o';
@@ -156,11 +146,9 @@ int link(const std::string& fname) {
         std::cerr << elf.error() << std::endl;
         return 1;
     }
-    std::ostringstream warnings;
-    auto image = link_object(*elf, warnings, fname);
-    print_lines(warnings.str());
+    auto image = link_object(*elf, std::cerr, fname);
     if (!image) {
-        print_lines(image.error());
+        std::cerr << image.error() << std::endl;
         return 1;
     }
     end_if_stopped();
