@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -18,12 +17,18 @@ int fill_and_close(std::FILE* file, const std::function<void(std::FILE*)>& fill)
     return error;
 }
 
-// A symbolic link is followed, so that the link stays and its file is replaced.
-std::string file_named(const std::string& path) {
+// A symbolic link is followed, also to a file yet to be made, so that the link
+// stays and its file is written.
+std::string file_named(const std::string& path, int links_followed = 0) {
     struct stat info {};
-    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+    if (links_followed == 40 || lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    char target[PATH_MAX];
+    const ssize_t length = readlink(path.c_str(), target, sizeof target);
+    if (length <= 0 || static_cast<size_t>(length) == sizeof target) return path;
+    std::string next(target, static_cast<size_t>(length));
+    const size_t slash = path.rfind('/');
+    if (next[0] != '/' && slash != std::string::npos) next = path.substr(0, slash + 1) + next;
+    return file_named(next, links_followed + 1);
 }
 
 }  // namespace
