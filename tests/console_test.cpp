@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 using test::run_result;
@@ -219,6 +221,25 @@ TEST_F(Console, OutputFilesThatCannotBeWritten) {
     EXPECT_EQ(test::read_file(dir / "small.txt"), "2a\n");
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path))
         EXPECT_FALSE(entry.path().filename().string().starts_with(".writing")) << entry.path();
+}
+
+// Two sessions writing one file at once: it holds one session's whole output,
+// never lines of both.
+TEST_F(Console, TwoSessionsWritingOneFile) {
+    test::obj_builder().magic().data(0x20000000, {0x11}).symbol(0x20000000, "buf").write(dir / "other.o");
+    std::vector<std::thread> sessions;
+    for (const char* obj : {"prog.o", "other.o"}) {
+        const std::filesystem::path cwd = dir / (std::string(obj) + ".session");
+        std::filesystem::create_directory(cwd);
+        std::string input;
+        for (int n = 0; n < 20; ++n) input += "dump " + (dir / "d.txt").string() + " buf 20000\n";
+        sessions.emplace_back([&, obj, input, cwd] { test::run_program({TAMSEL_PATH, (dir / obj).string()}, input, cwd); });
+    }
+    for (std::thread& t : sessions) t.join();
+    const std::string d = test::read_file(dir / "d.txt");
+    ASSERT_EQ(d.size(), 3u * 0x20000);
+    EXPECT_TRUE(d.starts_with("2a\n00\n00\n00\nff\nee\n00\n") || d.starts_with("11\n00\n"));
+    EXPECT_EQ(d.find_first_not_of("0\n", d.starts_with("11") ? 3 : 18), std::string::npos);
 }
 
 // Results that cannot reach standard output end tamsel with status 1.
