@@ -100,14 +100,6 @@ Instruction decode_quietly(uint32_t instruction) {
     return instr;
 }
 
-bool has_known_opcode(uint32_t opcode) {
-    switch (opcode) {
-        case 0x33: case 0x03: case 0x13: case 0x67: case 0x23: case 0x63: case 0x17: case 0x37: case 0x6f:
-            return true;
-        default: return false;
-    }
-}
-
 void print_unidentified(const Instruction& instr) {
     // The hex base and '0' fill stay on std::cerr afterwards, as they always have.
     std::cerr << "ERROR IN DECODE: UNIDENTIFIED OPCODE: " << std::hex << instr.opcode << std::endl;
