@@ -38,7 +38,8 @@ std::optional<std::string> string_at(const std::vector<uint8_t>& table, uint32_t
 
 // What the reader needs of the header, each with what is wrong when it does not hold.
 std::optional<std::string> check_header(const Elf32_Ehdr& h) {
-    if (std::memcmp(h.e_ident, ELFMAG, SELFMAG) != 0) return "the object is not an ELF file: it does not start with 0x7f 'ELF'";
+    if (std::memcmp(h.e_ident, ELFMAG, SELFMAG) != 0)
+        return "the object is not an ELF file: it does not start with 0x7f 'ELF'";
     const auto number = [](unsigned value) { return std::to_string(value); };
     if (h.e_ident[EI_CLASS] != ELFCLASS32)
         return "the object is not 32-bit ELF: its class is " + number(h.e_ident[EI_CLASS]) + ", not 1";

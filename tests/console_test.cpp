@@ -214,8 +214,8 @@ TEST_F(Console, OutputFilesThatCannotBeWritten) {
     EXPECT_EQ(test::read_file(dir / "sub" / "target.txt"), "2a\n00\n");  // through the link, which stays
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.txt"));
     // A full disk, as a file size limit: the 3 MiB dump fails and leaves nothing, the small one is written.
-    r = test::run_program({"/bin/sh", "-c", std::string("ulimit -f 2048; trap '' XFSZ; exec ") + TAMSEL_PATH + " prog.o"},
-                          "dump big.txt buf 100000\ndump small.txt buf 1\n", dir.path);
+    const std::string limited = std::string("ulimit -f 2048; trap '' XFSZ; exec ") + TAMSEL_PATH + " prog.o";
+    r = test::run_program({"/bin/sh", "-c", limited}, "dump big.txt buf 100000\ndump small.txt buf 1\n", dir.path);
     EXPECT_EQ(r.err, "cannot write big.txt: File too large\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "big.txt"));
     EXPECT_EQ(test::read_file(dir / "small.txt"), "2a\n");
@@ -233,7 +233,8 @@ TEST_F(Console, TwoSessionsWritingOneFile) {
         std::filesystem::create_directory(cwd);
         std::string input;
         for (int n = 0; n < 20; ++n) input += "dump " + (dir / "d.txt").string() + " buf 20000\n";
-        sessions.emplace_back([&, obj, input, cwd] { test::run_program({TAMSEL_PATH, (dir / obj).string()}, input, cwd); });
+        sessions.emplace_back(
+            [&, obj, input, cwd] { test::run_program({TAMSEL_PATH, (dir / obj).string()}, input, cwd); });
     }
     for (std::thread& t : sessions) t.join();
     const std::string d = test::read_file(dir / "d.txt");

@@ -223,7 +223,8 @@ TEST_F(Toolchain, ConcurrentLinksOfOneSource) {
     for (size_t i = 0; i < results.size(); ++i) {
         std::filesystem::create_directory(dir / std::to_string(i));
         // Each with its own folder for its standard streams, all on ../prog.s.
-        runs.emplace_back([&, i] { results[i] = test::run_program({ORRIK_PATH, "../prog.s"}, "", dir / std::to_string(i)); });
+        runs.emplace_back(
+            [&, i] { results[i] = test::run_program({ORRIK_PATH, "../prog.s"}, "", dir / std::to_string(i)); });
     }
     for (std::thread& t : runs) t.join();
     for (const run_result& r : results) {
