@@ -135,6 +135,7 @@ int link(const std::string& fname) {
     obj_name.back() = 'o';
 
     const fd_closer lock{lock_source(fname)};
+    std::signal(SIGCHLD, SIG_DFL);  // ignored, it would take the assembler's status away
     const sigset_t blocked = stop_signals(true);
     sigprocmask(SIG_BLOCK, &blocked, nullptr);
     if (auto error = assemble(fname, obj_name)) {

@@ -265,6 +265,18 @@ TEST_F(Toolchain, StopSignalsReachTheAssembler) {
         EXPECT_EQ(errno, ESRCH);
         EXPECT_FALSE(std::filesystem::exists(dir / "prog.o"));
     }
+    // Started with SIGCHLD ignored (it had ended with CRITICAL SYSTEM ERROR): the assembler is waited for.
+    const pid_t orrik = fork();
+    if (orrik == 0) {
+        if (chdir(dir.path.c_str()) != 0) _exit(127);
+        std::signal(SIGCHLD, SIG_IGN);
+        execl(ORRIK_PATH, ORRIK_PATH, "prog.s", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(orrik, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(std::filesystem::exists(dir / "prog.o"));
 }
 
 // A FIFO as the source: assembled once, and never opened a second time to
