@@ -76,7 +76,7 @@ void decode_j_type(Instruction& instr) {
     instr.mnemonic = "jal";
 }
 
-Instruction decode_instruction(uint32_t instruction) {
+Instruction decode_quietly(uint32_t instruction) {
     Instruction instr;
     instr.opcode = bits(instruction, 6, 0);
     instr.rd = bits(instruction, 11, 7);
@@ -95,13 +95,20 @@ Instruction decode_instruction(uint32_t instruction) {
         case 0x17:
         case 0x37: instr.type = U_TYPE; decode_u_type(instr); break;
         case 0x6f: instr.type = J_TYPE; decode_j_type(instr); break;
-        default:
-            // The hex base and '0' fill stay on std::cerr afterwards, as they always have.
-            std::cerr << "ERROR IN DECODE: UNIDENTIFIED OPCODE: " << std::hex << instr.opcode << std::endl;
-            std::cerr << "ENCODING: 0x" << std::setfill('0') << std::setw(8) << instr.encoding << std::endl;
-            instr.mnemonic = UNIDENTIFIED_MNEMONIC;
-            break;
+        default: instr.mnemonic = UNIDENTIFIED_MNEMONIC; break;
     }
+    return instr;
+}
+
+void print_unidentified(const Instruction& instr) {
+    // The hex base and '0' fill stay on std::cerr afterwards, as they always have.
+    std::cerr << "ERROR IN DECODE: UNIDENTIFIED OPCODE: " << std::hex << instr.opcode << std::endl;
+    std::cerr << "ENCODING: 0x" << std::setfill('0') << std::setw(8) << instr.encoding << std::endl;
+}
+
+Instruction decode_instruction(uint32_t instruction) {
+    Instruction instr = decode_quietly(instruction);
+    if (!has_known_opcode(instr.opcode)) print_unidentified(instr);
     return instr;
 }
 

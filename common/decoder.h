@@ -33,6 +33,20 @@ inline const char* const UNIDENTIFIED_MNEMONIC = "CAN'T DETECT, GET DORVIK TO LO
 
 Instruction decode_instruction(uint32_t instruction);
 
+// The same record without the diagnostic lines, for callers that decode a
+// whole program and report its unidentified words themselves (word_report.h).
+Instruction decode_quietly(uint32_t instruction);
+
+// The opcodes decode_quietly knows: 0x03, 0x13, 0x17, 0x23, 0x33, 0x37, 0x63, 0x67, 0x6f.
+constexpr bool has_known_opcode(uint32_t opcode) {
+    constexpr uint64_t LOW = (1ull << 0x03) | (1ull << 0x13) | (1ull << 0x17) | (1ull << 0x23) | (1ull << 0x33) |
+                             (1ull << 0x37);
+    constexpr uint64_t HIGH = (1ull << (0x63 - 64)) | (1ull << (0x67 - 64)) | (1ull << (0x6f - 64));
+    return opcode < 128 && (((opcode < 64 ? LOW : HIGH) >> (opcode & 63)) & 1);
+}
+// The two diagnostic lines of a word whose opcode is unknown.
+void print_unidentified(const Instruction& instr);
+
 void decode_r_type(Instruction& instr);
 void decode_i_type(Instruction& instr);
 void decode_s_type(Instruction& instr);

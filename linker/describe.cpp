@@ -1,5 +1,7 @@
 #include "describe.h"
 
+#include "printable.h"
+
 #include "relocate.h"
 
 #include <sys/stat.h>
@@ -84,6 +86,7 @@ std::optional<std::string> closest_label(const riscv_elf& elf, const std::string
 }
 
 std::string read_text_file(const std::string& path) {
+    // A FIFO or a device would hang or give other bytes than the assembler read.
     struct stat info {};
     if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
     std::ifstream in(path, std::ios::binary);
@@ -195,6 +198,6 @@ std::string_view words_writing(uint32_t type) {
 
 std::string diagnostic_start(const std::string& file, std::optional<size_t> line, std::string_view severity) {
     std::string start;
-    if (!file.empty()) start = file + (line ? ":" + std::to_string(*line) : "") + ": ";
+    if (!file.empty()) start = printable(file) + (line ? ":" + std::to_string(*line) : "") + ": ";
     return start + std::string(severity) + ": ";
 }

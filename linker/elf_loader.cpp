@@ -37,9 +37,29 @@ std::optional<std::string> string_at(const std::vector<uint8_t>& table, uint32_t
     return std::string(first + offset, static_cast<const char*>(end));
 }
 
+// What the reader needs of the header, each with what is wrong when it does not hold.
+std::optional<std::string> check_header(const Elf32_Ehdr& h) {
+    if (std::memcmp(h.e_ident, ELFMAG, SELFMAG) != 0)
+        return "the object is not an ELF file: it does not start with 0x7f 'ELF'";
+    const auto number = [](unsigned value) { return std::to_string(value); };
+    if (h.e_ident[EI_CLASS] != ELFCLASS32)
+        return "the object is not 32-bit ELF: its class is " + number(h.e_ident[EI_CLASS]) + ", not 1";
+    if (h.e_ident[EI_DATA] != ELFDATA2LSB)
+        return "the object is not little-endian: its data encoding is " + number(h.e_ident[EI_DATA]) + ", not 1";
+    if (h.e_machine != EM_RISCV)
+        return "the object is not for RISC-V: its machine is " + number(h.e_machine) + ", not 243";
+    if (h.e_type != ET_REL) return "the object is not relocatable: its type is " + number(h.e_type) + ", not 1";
+    if (h.e_shnum == 0) return std::string("the object has no sections");
+    if (h.e_shentsize != sizeof(Elf32_Shdr))
+        return "the object's section headers are " + number(h.e_shentsize) + " bytes each, not 40";
+    return std::nullopt;
+}
+
 result<Elf32_Ehdr> read_header(std::span<const uint8_t> file) {
     if (file.size() < sizeof(Elf32_Ehdr)) return std::unexpected("Error Reading Header");
-    return read_at<Elf32_Ehdr>(file, 0);
+    const auto header = read_at<Elf32_Ehdr>(file, 0);
+    if (auto error = check_header(header)) return std::unexpected(*error);
+    return header;
 }
 
 result<std::vector<section>> read_section_headers(std::span<const uint8_t> file, const Elf32_Ehdr& header) {
@@ -154,7 +174,7 @@ result<riscv_elf> parse_riscv32i_elf(std::span<const uint8_t> file) {
 }
 
 result<riscv_elf> load_riscv32i_elf(const std::string& elf_fname) {
-    lazy_fstream_guard guard{std::fopen(elf_fname.c_str(), "rb+")};
+    lazy_fstream_guard guard{std::fopen(elf_fname.c_str(), "rb")};
     if (!guard.to_close) return std::unexpected("Failed to open file");
     if (std::fseek(guard.to_close, 0, SEEK_SET) != 0)
         return std::unexpected(std::string("Error Reading Header: ") + std::strerror(errno));

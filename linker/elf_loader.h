@@ -1,8 +1,9 @@
 // Reader of the ELF32 RISC-V relocatable object that clang-15 writes for orrik.
 // It keeps every section by its section index (header, name, bytes), every
 // symbol with its name from the string table .symtab links to, and the
-// relocations of every SHT_RELA section with the section they patch. Every
-// offset, index and size taken from the file is checked before it is used.
+// relocations of every SHT_RELA section with the section they patch. The header
+// must say ELF, 32-bit, little-endian, RISC-V and relocatable; every offset,
+// index and size taken from the file is checked before it is used.
 #pragma once
 
 #include <elf.h>

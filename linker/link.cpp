@@ -8,9 +8,11 @@
 #include "hints.h"
 #include "obj_writer.h"
 #include "place.h"
+#include "printable.h"
 #include "relocate.h"
 #include "riscv_constants.h"
 #include "riscv_format.h"
+#include "word_report.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -68,8 +70,8 @@ uint32_t read_le(const std::vector<uint8_t>& bytes, size_t at, unsigned count) {
 }
 
 // The code segment's words: the code sections at their addresses, each padded
-// with zero bytes to a whole word, and nops between them. Decoding each word
-// once shows the decoder's diagnostics for words that are not instructions.
+// with zero bytes to a whole word, and nops between them. The words that are
+// not instructions get the decoder's diagnostics, as tamsel gives them.
 std::vector<uint32_t> build_code(const riscv_elf& elf, const placement& placed) {
     std::vector<uint32_t> words((placed.code_end - INITIAL_CODE_OFFSET) / 4, NOP);
     for (size_t index : placed.code_order) {
@@ -78,7 +80,10 @@ std::vector<uint32_t> build_code(const riscv_elf& elf, const placement& placed) 
         for (size_t at = 0; at < bytes.size(); at += 4)
             words[first + at / 4] = read_le(bytes, at, static_cast<unsigned>(std::min<size_t>(4, bytes.size() - at)));
     }
-    for (uint32_t word : words) decode_instruction(word);
+    unidentified_words seen;
+    for (uint32_t word : words)
+        if (!has_known_opcode(bits(word, 6, 0))) note_unidentified(decode_quietly(word), seen);
+    report_unlisted(seen);
     return words;
 }
 
@@ -175,7 +180,7 @@ bool place_is_inside(link_state& s, const relocation& relo, field into) {
 
 void patch_word(link_state& s, const relocation& relo, uint32_t address, field into, uint32_t value) {
     const size_t index = (address - INITIAL_CODE_OFFSET) / 4;
-    const Instruction word = decode_instruction(s.code[index]);
+    const Instruction word = decode_quietly(s.code[index]);  // build_code has reported it
     auto result = relocate_instruction(word, into, value);
     if (!result) {
         // A word of no patchable format stops orrik with its old message alone;
@@ -342,7 +347,7 @@ void halve_numeric_jumps(link_state& s) {
                 // Text or data bytes in a code section can look like this; a real jump there would be a mistake.
                 s.warnings << diagnostic_start(s.source_path, std::nullopt, "warning") << "'"
                            << instr_to_string(decode_instruction(w)) << "' at "
-                           << describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset)
+                           << printable(describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset))
                            << " jumps by a number of bytes that is not a multiple of 4; left as it is" << std::endl;
                 continue;
             }
@@ -399,7 +404,8 @@ void warn_about_system_calls(link_state& s) {
 
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+    // Each names labels or quotes the source, either of which may hold control characters.
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + printable(line);
     return text;
 }
 

@@ -1,14 +1,9 @@
 #include "obj_writer.h"
 
-#include "fcloser.h"
 #include "riscv_constants.h"
+#include "whole_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -55,33 +50,8 @@ bool write_data_section(const section& sec, std::vector<uint8_t>& out, uint32_t 
 }
 
 std::optional<std::string> write_obj_file(const std::string& path, const std::vector<uint8_t>& image) {
-    const size_t slash = path.rfind('/');
-    std::string temp = (slash == std::string::npos ? "" : path.substr(0, slash + 1)) + ".orrik-XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd == -1) return "cannot write obj file '" + path + "': " + std::strerror(errno);
-    // The mode a plain create would have given, rather than mkstemp's owner-only one.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    file_ptr out_obj(fdopen(fd, "w"));
-    if (!out_obj) {
-        const int open_errno = errno;
-        close(fd);
-        std::remove(temp.c_str());
-        return "cannot write obj file '" + path + "': " + std::strerror(open_errno);
-    }
-    const bool written = std::fwrite(image.data(), 1, image.size(), out_obj.get()) == image.size();
-    const int write_errno = errno;
-    const bool closed = std::fclose(out_obj.release()) == 0;
-    if (!written || !closed) {
-        const int error = written ? errno : write_errno;
-        std::remove(temp.c_str());
-        return "cannot write obj file '" + path + "': " + std::strerror(error);
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        std::remove(temp.c_str());
-        return "cannot write obj file '" + path + "': " + std::strerror(error);
-    }
+    const auto reason =
+        write_whole_file(path, [&](std::FILE* file) { std::fwrite(image.data(), 1, image.size(), file); });
+    if (reason) return "cannot write obj file '" + path + "': " + *reason;
     return std::nullopt;
 }

@@ -3,14 +3,20 @@
 // there ends with std::endl, so each is flushed as it is written, except the
 // lines of mem, flushed together at the end of the command (it writes nothing
 // on standard error in between). The files of info and dump are written in
-// blocks and closed at the end of the command: a flush per line cost a system
-// call per byte of a dump.
+// blocks (a flush per line cost a system call per byte of a dump), whole or
+// not at all, by the end of the command.
 #include "console.h"
 
+#include "printable.h"
 #include "riscv_constants.h"
+#include "whole_file.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -127,13 +133,27 @@ void print_labels(const riscv_prog& prog) {
     labels.reserve(prog.mem.label_to_addr.size());
     for (const auto& [name, address] : prog.mem.label_to_addr) labels.emplace_back(address, name);
     std::sort(labels.begin(), labels.end());
-    for (const auto& [address, name] : labels) hex(std::cout << name << ": ", address, 8) << std::endl;
+    for (const auto& [address, name] : labels) hex(std::cout << printable(name) << ": ", address, 8) << std::endl;
 }
 
-// An output file that cannot be created silently receives nothing.
+// One number a line in lower-case hexadecimal of `width` digits (at most 8).
+void put_hex_line(std::FILE* file, uint32_t value, int width) {
+    char line[9];
+    for (int i = width - 1; i >= 0; --i, value >>= 4) line[i] = "0123456789abcdef"[value & 15];
+    line[width] = '\n';
+    std::fwrite(line, 1, static_cast<size_t>(width) + 1, file);
+}
+
+// The files of info and dump are whole or absent; a failure is reported and the console goes on.
+void write_output_file(const std::string& fname, const std::function<void(std::FILE*)>& fill) {
+    if (auto reason = write_whole_file(fname, fill))
+        std::cerr << "cannot write " << printable(fname) << ": " << *reason << std::endl;
+}
+
 void write_addresses(const char* fname, const std::set<uint32_t>& addresses) {
-    std::ofstream out(fname);
-    for (uint32_t address : addresses) hex(out, address, 8) << '\n';
+    write_output_file(fname, [&](std::FILE* file) {
+        for (auto it = addresses.begin(); it != addresses.end() && !std::ferror(file); ++it) put_hex_line(file, *it, 8);
+    });
 }
 
 bool info_command(session& s) {
@@ -144,6 +164,9 @@ bool info_command(session& s) {
     else if (target == "read") write_addresses("read.txt", s.prog.addresses_read);
     else if (target == "steps")
         std::cout << "Instructions Executed: " << std::dec << s.prog.instructions_run << std::endl;
+    else
+        std::cerr << "unrecognized info target: " << printable(target) << " (registers, labels, written, read or steps)"
+                  << std::endl;
     return true;
 }
 
@@ -216,7 +239,13 @@ bool script_command(session& s) {
                   << " deep: " << *fname << std::endl;
         return true;
     }
-    std::ifstream file(*fname);  // one that cannot be opened runs nothing
+    std::ifstream file(*fname);
+    std::error_code no_error;
+    if (!file || std::filesystem::is_directory(*fname, no_error)) {
+        const int error = file ? EISDIR : errno;
+        std::cerr << "cannot open script " << printable(*fname) << ": " << std::strerror(error) << std::endl;
+        return true;
+    }
     run(file, s.prog, s.depth + 1);
     return true;
 }
@@ -251,9 +280,11 @@ bool dump_command(session& s) {
         outside_data("dump not written", *address, static_cast<uint32_t>(count));
         return true;
     }
-    std::ofstream out(*fname);
     const uint32_t first = *address - INITIAL_DATA_OFFSET;
-    for (uint32_t i = 0; i < static_cast<uint32_t>(count) && out; ++i) hex(out, s.prog.mem.data[first + i], 2) << '\n';
+    write_output_file(*fname, [&](std::FILE* file) {
+        for (uint32_t i = 0; i < static_cast<uint32_t>(count) && !std::ferror(file); ++i)
+            put_hex_line(file, s.prog.mem.data[first + i], 2);
+    });
     return true;
 }
 
@@ -353,22 +384,39 @@ bool execute_line(const std::string& line, riscv_prog& prog, int depth) {
     return true;
 }
 
-// std::getline turns any exception into the bad flag, which would pass a
-// failed allocation (a line longer than the memory left) off as the end of the
-// input. With the flag raising, that failure goes on up to main; a read error of
-// a script file (a folder, say) still only ends that script, as it always did.
-void read_line(std::istream& is, std::string& line) {
-    const std::ios::iostate raising = is.exceptions();
-    is.exceptions(raising | std::ios::badbit);
+enum class line_read { LINE, TOO_LONG, NONE };
+
+// Reads one line without its line feed; a last line without one counts too.
+// At most MAX_LINE bytes are kept: past them the rest of the line is read and
+// dropped when `finish_long_lines`, and left unread otherwise. A read error (a
+// folder as a script, say) ends the stream like its end; a failed allocation
+// goes on up to main rather than passing for the end of the input.
+line_read read_line(std::istream& is, std::string& line, bool finish_long_lines) {
+    const std::istream::sentry ready(is, true);
+    if (!ready) return line_read::NONE;
+    std::streambuf& in = *is.rdbuf();
+    bool too_long = false;
     try {
-        std::getline(is, line);
-    } catch (const std::ios_base::failure&) {
-        // The bad flag is set, and the loop below ends this stream.
-    } catch (...) {
-        is.exceptions(raising);
+        for (int c = in.sbumpc(); c != '\n'; c = in.sbumpc()) {
+            if (c == std::char_traits<char>::eof()) {
+                is.setstate(line.empty() && !too_long ? std::ios::eofbit | std::ios::failbit : std::ios::eofbit);
+                break;
+            }
+            if (line.size() < MAX_LINE) {
+                line.push_back(static_cast<char>(c));
+                continue;
+            }
+            too_long = true;
+            if (!finish_long_lines) break;
+        }
+    } catch (const std::bad_alloc&) {
         throw;
+    } catch (...) {
+        is.setstate(std::ios::badbit);
+        return line_read::NONE;
     }
-    is.exceptions(raising);
+    if (too_long) return line_read::TOO_LONG;
+    return is.fail() ? line_read::NONE : line_read::LINE;
 }
 
 }  // namespace
@@ -383,9 +431,16 @@ void run(std::istream& is, riscv_prog& prog, int depth) {
     std::string prev_command;
     while (!is.fail()) {  // fail() covers the bad flag too; end-of-file alone goes on
         if (&is == &std::cin) std::cout << PROMPT << std::flush;
+        if (!std::cout) return;  // results would be lost: main ends with a message
         std::string line;
-        read_line(is, line);
-        if (is.fail()) return;  // nothing was read: the repeated line does not run either
+        // A script's line is never finished past the bound: `script /dev/zero` has no end.
+        const line_read got = read_line(is, line, depth == 0);
+        if (got == line_read::NONE) return;  // nothing was read: the repeated line does not run either
+        if (got == line_read::TOO_LONG) {
+            std::cerr << (depth == 0 ? LONG_LINE_MESSAGE : LONG_SCRIPT_LINE_MESSAGE) << std::endl;
+            if (depth == 0) continue;
+            return;
+        }
         if (!take_line(line, prev_command, prog, depth)) return;
     }
 }

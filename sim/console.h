@@ -3,11 +3,19 @@
 
 #include "simulator.h"
 
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <string>
 
 inline const char* const PROMPT = ">> ";
+
+// A longer line is no command: it is reported and not run (and a script stops
+// there), so that input without line feeds cannot grow memory without bound.
+const size_t MAX_LINE = size_t{1} << 20;
+inline const char* const LONG_LINE_MESSAGE = "line longer than 1048576 bytes ignored";
+inline const char* const LONG_SCRIPT_LINE_MESSAGE =
+    "script line longer than 1048576 bytes: the rest of the script is not run";
 
 // Scripts may call scripts this deep; a script that runs itself stops here.
 const int MAX_SCRIPT_DEPTH = 64;

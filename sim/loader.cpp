@@ -6,6 +6,7 @@
 #include "fcloser.h"
 #include "hex_text.h"
 #include "riscv_constants.h"
+#include "word_report.h"
 
 #include <arpa/inet.h>
 
@@ -40,7 +41,7 @@ bool read_name(std::FILE* file, uint32_t length, std::string& text) {
     return true;
 }
 
-load_error read_code(riscv_mem& mem, std::FILE* file) {
+load_error read_code(riscv_mem& mem, std::FILE* file, unidentified_words& seen) {
     uint32_t address = 0, count = 0;
     if (!read_u32(file, address) || !read_u32(file, count))
         return "code block header runs past the end of the file";
@@ -49,7 +50,7 @@ load_error read_code(riscv_mem& mem, std::FILE* file) {
         if (!read_u32(file, word))
             return "code block at " + hex_text(address) + " of " + std::to_string(count) +
                    " words runs past the end of the file";
-        mem.text.insert_or_assign(address + 4 * i, decode_instruction(word));
+        mem.text.insert_or_assign(address + 4 * i, decode_in_program(word, seen));
     }
     return std::nullopt;
 }
@@ -106,26 +107,32 @@ std::expected<riscv_mem, std::string> load_riscv(const std::string& fname) {
     if (magic != MAGIC_WORD) return std::unexpected("MAGIC WORD IS INCORRECT");
 
     riscv_mem mem;
+    unidentified_words seen;
     while (!std::feof(file.get())) {
         uint16_t raw = 0;
         if (std::fread(&raw, 2, 1, file.get()) != 1) break;
         const uint16_t indicator = ntohs(raw);
         load_error error;
         switch (indicator) {
-            case CODE_INDICATOR: error = read_code(mem, file.get()); break;
+            case CODE_INDICATOR: error = read_code(mem, file.get(), seen); break;
             case DATA_INDICATOR: error = read_data(mem, file.get()); break;
             case SYMB_INDICATOR: error = read_symbol(mem, file.get()); break;
             case FILE_INDICATOR: error = read_file(mem, file.get()); break;
             case LINE_INDICATOR: error = read_line(mem, file.get()); break;
             default: {
+                report_unlisted(seen);
                 std::ostringstream value;
                 value << std::hex << indicator;
                 std::cerr << "UNKOWN INDICATOR FUUUUUUCK" << value.str() << std::endl;
                 return std::unexpected("UNKOWN INDICATOR FUCKKKKK");
             }
         }
-        if (error) return std::unexpected(std::move(*error));
+        if (error) {
+            report_unlisted(seen);
+            return std::unexpected(std::move(*error));
+        }
     }
+    report_unlisted(seen);
     if (std::ferror(file.get()))
         return std::unexpected("cannot read obj file '" + fname + "': " + std::strerror(errno));
     return mem;

@@ -3,8 +3,11 @@
 #include "console.h"
 #include "terminal.h"
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <new>
+#include <string>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -22,6 +25,13 @@ int main(int argc, char** argv) {
         riscv_prog prog = std::move(*loaded);
         prog.set_instr_limit(ONE_MILLION);
         if (!run_at_terminal(prog)) run(std::cin, prog);
+        if (!std::cout) {
+            // A full device or a closed stream: the results are lost, which status 0 would hide.
+            const int error = errno;
+            std::cerr << "cannot write standard output" << (error ? std::string(": ") + std::strerror(error) : "")
+                      << std::endl;
+            return 1;
+        }
     } catch (const std::bad_alloc&) {
         // Written piece by piece: the message itself must not need memory.
         if (loading)

@@ -152,6 +152,10 @@ bool run_at_terminal(riscv_prog& prog) {
     if (!start(editor)) return false;
     std::string prev_command;
     while (const auto line = read_line(editor)) {
+        if (line->size() > MAX_LINE) {
+            std::cerr << LONG_LINE_MESSAGE << std::endl;
+            continue;
+        }
         if (!is_blank(*line)) {
             HistEvent event;
             history(editor.history.get(), &event, H_ENTER, line->c_str());

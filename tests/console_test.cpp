@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <span>
+#include <thread>
 
 namespace {
 
@@ -124,7 +125,13 @@ TEST_F(Console, InfoRegistersAndLabels) {
         ": 00000000\nmain: 10000000\n10: 10000008\ndone: 10000014\ndivide: 10000018\nbuf: 20000000\n";
     EXPECT_EQ(r.out, prompts(7) + registers + ">> " + labels + ">> " + registers + prompts(2) +
                          "Instructions Executed: 0\n>> ");
-    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.err, "unrecognized info target: foo (registers, labels, written, read or steps)\n");
+}
+
+TEST_F(Console, ControlCharactersInLabelsAreEscaped) {
+    test::obj_builder().magic().symbol(CODE, "a\x1b[2J\nx: 0\r\x7f\xc2\x9b\xc3\xa9").write(dir / "odd.o");
+    const run_result r = test::run_program({TAMSEL_PATH, "odd.o"}, "info labels\n", dir.path);
+    EXPECT_EQ(r.out, ">> a\\x1b[2J\\x0ax: 0\\x0d\\x7f\\xc2\\x9b\xc3\xa9: 10000000\n>> ");
 }
 
 TEST_F(Console, SetParsesValuesThenTargets) {
@@ -204,13 +211,87 @@ TEST_F(Console, ReadAndWrittenFiles) {
     EXPECT_EQ(test::read_file(dir / "read.txt"), "20000000\n20000001\n20000002\n20000003\n");
 }
 
+// Files of info and dump are whole or absent: a failure at any step is named
+// with its reason, nothing partial is left, and the console goes on.
+TEST_F(Console, OutputFilesThatCannotBeWritten) {
+    std::filesystem::create_directory(dir / "sub");
+    std::filesystem::create_directory_symlink(dir / "sub", dir / "written.txt");
+    std::filesystem::create_symlink("/dev/full", dir / "read.txt");
+    std::filesystem::create_symlink("sub/target.txt", dir / "link.txt");
+    run_result r = tamsel("pc main\nbreak done\nrun\ndump /dev/full buf 4\ndump no/such/d.txt buf 4\ndump sub buf 4\n"
+                          "info written\ninfo read\ndump link.txt buf 2\nscript sub\ninfo steps\n");
+    EXPECT_EQ(r.err,
+              "cannot write /dev/full: No space left on device\n"
+              "cannot write no/such/d.txt: No such file or directory\n"
+              "cannot write sub: Is a directory\n"
+              "cannot write written.txt: Is a directory\n"
+              "cannot write read.txt: No space left on device\n"
+              "cannot open script sub: Is a directory\n");
+    EXPECT_EQ(r.out, prompts(11) + "Instructions Executed: 5\n>> ");
+    EXPECT_EQ(test::read_file(dir / "sub" / "target.txt"), "2a\n00\n");  // through the link, which stays
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.txt"));
+    // A full disk, as a file size limit: the 3 MiB dump fails and leaves nothing, the small one is written.
+    const std::string limited = std::string("ulimit -f 2048; trap '' XFSZ; exec ") + TAMSEL_PATH + " prog.o";
+    r = test::run_program({"/bin/sh", "-c", limited}, "dump big.txt buf 100000\ndump small.txt buf 1\n", dir.path);
+    EXPECT_EQ(r.err, "cannot write big.txt: File too large\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "big.txt"));
+    EXPECT_EQ(test::read_file(dir / "small.txt"), "2a\n");
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".writing")) << entry.path();
+}
+
+// Two sessions writing one file at once: it holds one session's whole output,
+// never lines of both.
+TEST_F(Console, TwoSessionsWritingOneFile) {
+    test::obj_builder().magic().data(0x20000000, {0x11}).symbol(0x20000000, "buf").write(dir / "other.o");
+    std::vector<std::thread> sessions;
+    for (const char* obj : {"prog.o", "other.o"}) {
+        const std::filesystem::path cwd = dir / (std::string(obj) + ".session");
+        std::filesystem::create_directory(cwd);
+        std::string input;
+        for (int n = 0; n < 20; ++n) input += "dump " + (dir / "d.txt").string() + " buf 20000\n";
+        sessions.emplace_back(
+            [&, obj, input, cwd] { test::run_program({TAMSEL_PATH, (dir / obj).string()}, input, cwd); });
+    }
+    for (std::thread& t : sessions) t.join();
+    const std::string d = test::read_file(dir / "d.txt");
+    ASSERT_EQ(d.size(), 3u * 0x20000);
+    EXPECT_TRUE(d.starts_with("2a\n00\n00\n00\nff\nee\n00\n") || d.starts_with("11\n00\n"));
+    EXPECT_EQ(d.find_first_not_of("0\n", d.starts_with("11") ? 3 : 18), std::string::npos);
+}
+
+// Results that cannot reach standard output end tamsel with status 1.
+TEST_F(Console, StandardOutputThatCannotBeWritten) {
+    for (const char* input : {"", "info registers\n", "step\nstep\n"}) {
+        const run_result r = test::run_program(
+            {"/bin/sh", "-c", std::string("exec ") + TAMSEL_PATH + " prog.o > /dev/full"}, input, dir.path);
+        EXPECT_EQ(r.status, 1) << input;
+        EXPECT_EQ(r.err, "cannot write standard output: No space left on device\n") << input;
+    }
+}
+
+// Lines are bounded at 1 MiB: a longer one is reported and not run, at the
+// console and in scripts (which stop there: /dev/zero has no line end).
+TEST_F(Console, LongLinesAreReportedAndTheConsoleGoesOn) {
+    const std::string unknown = "unrecognized command!\nType: \"help\" to see a list of commands\n";
+    test::write_file(dir / "long.txt", "step\n" + std::string(2 << 20, 'x') + "\nstep\n");
+    const run_result r = tamsel("pc main\n" + std::string(1 << 20, 'a') + "\n" + std::string((1 << 20) + 1, 'b') +
+                                "\n\nscript long.txt\nscript /dev/zero\ninfo steps\n" + std::string(3 << 20, 'c'));
+    EXPECT_EQ(r.err, unknown + "line longer than 1048576 bytes ignored\n" + unknown +
+                         "script line longer than 1048576 bytes: the rest of the script is not run\n"
+                         "script line longer than 1048576 bytes: the rest of the script is not run\n"
+                         "line longer than 1048576 bytes ignored\n");
+    EXPECT_EQ(r.out, prompts(7) + "Instructions Executed: 1\n>> >> ");
+    EXPECT_EQ(r.status, 0);
+}
+
 TEST_F(Console, ScriptsNestOnTheSameMachine) {
     test::write_file(dir / "s.txt", "pc main\nstep\n\ninfo steps\nexit\nstep\n");
     test::write_file(dir / "crlf.txt", "pc main\r\nstep\r\n\r\ninfo steps\r\n");
     test::write_file(dir / "outer.txt", "script s.txt\nstep\ninfo steps");
     run_result r = tamsel("script s.txt\ninfo steps\nscript\nscript nofile.txt\n");
     EXPECT_EQ(r.out, ">> Instructions Executed: 2\n>> Instructions Executed: 2\n" + prompts(3));
-    EXPECT_EQ(r.err, "expected: script <file name>\n");
+    EXPECT_EQ(r.err, "expected: script <file name>\ncannot open script nofile.txt: No such file or directory\n");
     r = tamsel("script crlf.txt\nscript outer.txt\n");
     // The count runs on across scripts: 1 from crlf.txt, then 2 more in s.txt and 1 in outer.txt.
     EXPECT_EQ(r.out, ">> Instructions Executed: 1\n>> Instructions Executed: 3\nInstructions Executed: 4\n>> ");

@@ -103,6 +103,14 @@ TEST_F(ElfLoader, OpenAndHeaderErrors) {
     auto short_header = load(std::vector<uint8_t>(51, 0));
     ASSERT_FALSE(short_header);
     EXPECT_EQ(short_header.error(), "Error Reading Header");
+    auto zeros = load(std::vector<uint8_t>(52, 0));  // once linked to an empty image
+    ASSERT_FALSE(zeros);
+    EXPECT_EQ(zeros.error(), "the object is not an ELF file: it does not start with 0x7f 'ELF'");
+    // Read-only: an object that cannot be written (umask 222) is read all the same.
+    const std::vector<uint8_t> good = assemble(PROGRAM);
+    test::write_file(dir / "b.o", std::string(good.begin(), good.end()));
+    std::filesystem::permissions(dir / "b.o", std::filesystem::perms::owner_read);
+    EXPECT_TRUE(load_riscv32i_elf((dir / "b.o").string()));
 }
 
 // Every offset and index the reader follows is checked against the file.
@@ -126,6 +134,17 @@ TEST_F(ElfLoader, BrokenCopiesAreRefusedWithAMessage) {
         const char* message;
     };
     const row rows[] = {
+        {"magic", [](auto& b, auto&, auto&) { b[1] = 'e'; }, "the object is not an ELF file"},
+        {"class", [](auto& b, auto&, auto&) { b[EI_CLASS] = ELFCLASS64; }, "not 32-bit ELF: its class is 2"},
+        {"data", [](auto& b, auto&, auto&) { b[EI_DATA] = ELFDATA2MSB; }, "not little-endian: its data encoding is 2"},
+        {"machine", [](auto& b, auto&, auto&) { reinterpret_cast<Elf32_Ehdr*>(b.data())->e_machine = EM_386; },
+         "not for RISC-V: its machine is 3"},
+        {"type", [](auto& b, auto&, auto&) { reinterpret_cast<Elf32_Ehdr*>(b.data())->e_type = ET_EXEC; },
+         "not relocatable: its type is 2"},
+        {"e_shentsize", [](auto& b, auto&, auto&) { reinterpret_cast<Elf32_Ehdr*>(b.data())->e_shentsize = 64; },
+         "section headers are 64 bytes each, not 40"},
+        {"no sections", [](auto& b, auto&, auto&) { reinterpret_cast<Elf32_Ehdr*>(b.data())->e_shnum = 0; },
+         "the object has no sections"},
         {"e_shoff", [](auto& b, auto&, auto&) { reinterpret_cast<Elf32_Ehdr*>(b.data())->e_shoff = 0xfffffff0; },
          "section header table lies outside the file"},
         {"e_shnum", [](auto& b, auto&, auto&) { reinterpret_cast<Elf32_Ehdr*>(b.data())->e_shnum = 0xffff; },

@@ -92,6 +92,27 @@ TEST_F(LoaderTest, UnidentifiedWordsAreStoredWithTheirDiagnostic) {
     EXPECT_EQ(err, "ERROR IN DECODE: UNIDENTIFIED OPCODE: 73\nENCODING: 0x00000073\n");
 }
 
+// Words that are not instructions are listed up to a bound, across all code
+// blocks of the file; the rest are counted in one line at the end.
+TEST_F(LoaderTest, UnidentifiedWordsAreListedUpToABound) {
+    std::string sixteen;
+    for (int n = 0; n < 16; ++n) sixteen += "ERROR IN DECODE: UNIDENTIFIED OPCODE: 0\nENCODING: 0x00000000\n";
+    for (size_t second_block : {6u, 7u}) {
+        testing::internal::CaptureStderr();
+        auto mem = load(obj_builder()
+                            .magic()
+                            .code(0x10000000, std::vector<uint32_t>(10, 0))
+                            .code(0x18000000, std::vector<uint32_t>(second_block, 0)));
+        const std::string err = testing::internal::GetCapturedStderr();
+        std::cerr << std::dec << std::setfill(' ');
+        ASSERT_TRUE(mem);
+        EXPECT_EQ(mem->text.size(), 10 + second_block);
+        const std::string rest =
+            "ERROR IN DECODE: 1 more words with unidentified opcodes (only the first 16 are listed)\n";
+        EXPECT_EQ(err, sixteen + (second_block == 6 ? "" : rest));
+    }
+}
+
 TEST_F(LoaderTest, DataBlocksInsideTheSegment) {
     auto mem = load(obj_builder()
                         .magic()

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <thread>
 
 namespace {
 
@@ -254,6 +260,100 @@ TEST_F(Toolchain, AnRTypeRelocationStopsBeforeWriting) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "POKE DORVIK: WHY ARE WE RELOCATING AN R TYPE?????????\n");
     EXPECT_EQ(test::read_file(dir / "prog.o").substr(0, 4), "\x7f" "ELF");  // the assembler's object stays
+}
+
+// A name that starts with '-' or '@' is a file name, never an option for the
+// assembler nor a response file of options.
+TEST_F(Toolchain, SourceNamesThatLookLikeOptions) {
+    test::write_file(dir / "x.s", "real.s -o victim.txt\n");  // what clang would read from @x.s
+    test::write_file(dir / "victim.txt", "keep me");
+    for (const std::string name : {"@x", "-o", "-c"}) {
+        const run_result r = link("main: li a0, 7\ndone: j done\n", name + ".s");
+        ASSERT_EQ(r.status, 0) << name << ": " << r.err;
+        EXPECT_EQ(r.err, "") << name;
+        EXPECT_EQ(reg(tamsel("pc main\nstep\ninfo registers\n", name + ".o").out, 10), "7") << name;
+    }
+    EXPECT_EQ(test::read_file(dir / "victim.txt"), "keep me");
+    std::filesystem::create_directory(dir / "-d");
+    test::write_file(dir / "-d" / "p.s", "main: li a0, 8\n");
+    EXPECT_EQ(orrik({"-d/p.s"}).status, 0);
+    EXPECT_EQ(reg(tamsel("pc main\nstep\ninfo registers\n", "-d/p.o").out, 10), "8");
+}
+
+// Runs of one source at once (make -j, a double click) each read the object
+// their own assembler wrote: every one succeeds, and the image is the program.
+TEST_F(Toolchain, ConcurrentLinksOfOneSource) {
+    test::write_file(dir / "prog.s", PROGRAM);
+    std::vector<std::thread> runs;
+    std::vector<run_result> results(8);
+    for (size_t i = 0; i < results.size(); ++i) {
+        std::filesystem::create_directory(dir / std::to_string(i));
+        // Each with its own folder for its standard streams, all on ../prog.s.
+        runs.emplace_back(
+            [&, i] { results[i] = test::run_program({ORRIK_PATH, "../prog.s"}, "", dir / std::to_string(i)); });
+    }
+    for (std::thread& t : runs) t.join();
+    for (const run_result& r : results) {
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+    }
+    const run_result r = tamsel("pc main\nbreak done\nrun\ninfo registers\n");
+    EXPECT_EQ(reg(r.out, 12), "20");
+    EXPECT_EQ(reg(r.out, 9), "-7");
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".writing")) << entry.path();
+}
+
+// A stop signal to orrik reaches the assembler too: orrik waits for it, leaves
+// nothing behind and ends with the signal, and the assembler writes nothing later.
+TEST_F(Toolchain, StopSignalsReachTheAssembler) {
+    std::filesystem::create_directory(dir / "bin");
+    test::write_file(dir / "bin" / "clang-15", "#!/bin/sh\necho $$ > clang.pid\nexec sleep 30\n");
+    std::filesystem::permissions(dir / "bin" / "clang-15", std::filesystem::perms::owner_all);
+    test::write_file(dir / "prog.s", "nop\n");
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        std::filesystem::remove(dir / "clang.pid");
+        const pid_t orrik = fork();
+        if (orrik == 0) {
+            if (chdir(dir.path.c_str()) != 0 || !freopen("/dev/null", "w", stderr)) _exit(127);
+            setenv("PATH", ((dir / "bin").string() + ":" + getenv("PATH")).c_str(), 1);
+            execl(ORRIK_PATH, ORRIK_PATH, "prog.s", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        for (int n = 0; n < 1000 && test::read_file(dir / "clang.pid").empty(); ++n)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        const pid_t assembler = std::stoi(test::read_file(dir / "clang.pid"));
+        kill(orrik, sig);
+        int status = 0;
+        waitpid(orrik, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig << ": status " << status;
+        EXPECT_EQ(kill(assembler, 0), -1) << sig << ": the assembler still runs";
+        EXPECT_EQ(errno, ESRCH);
+        EXPECT_FALSE(std::filesystem::exists(dir / "prog.o"));
+    }
+    // Started with SIGCHLD ignored (it had ended with CRITICAL SYSTEM ERROR): the assembler is waited for.
+    const pid_t orrik = fork();
+    if (orrik == 0) {
+        if (chdir(dir.path.c_str()) != 0) _exit(127);
+        std::signal(SIGCHLD, SIG_IGN);
+        execl(ORRIK_PATH, ORRIK_PATH, "prog.s", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(orrik, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(std::filesystem::exists(dir / "prog.o"));
+}
+
+// A FIFO as the source: assembled once, and never opened a second time to
+// quote a line (which would wait for a writer forever).
+TEST_F(Toolchain, AFifoAsTheSource) {
+    ASSERT_EQ(mkfifo((dir / "prog.s").c_str(), 0600), 0);
+    std::thread writer([&] { test::write_file(dir / "prog.s", "main: j nowhere\n"); });
+    const run_result r = orrik({"prog.s"});
+    writer.join();
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "prog.s: error: undefined label 'nowhere' at main in .text\n");
 }
 
 }  // namespace
@@ -521,6 +621,19 @@ int main(void) {
     for (const char* level : {"-O0", "-O2"}) EXPECT_EQ(main_returns(program, level), "0x000a0a5d") << level;
 }
 
+TEST_F(Program, ZerosInTheCodeAreListedUpToABound) {
+    // A megabyte of zeros: sixteen words listed in orrik and in tamsel, the rest counted.
+    const run_result linked = link("  .text\nmain: li a0, 5\ndone: j done\n  .zero 0x100000\n");
+    EXPECT_EQ(linked.status, 0);
+    std::string expected;
+    for (int n = 0; n < 16; ++n) expected += "ERROR IN DECODE: UNIDENTIFIED OPCODE: 0\nENCODING: 0x00000000\n";
+    expected += "ERROR IN DECODE: 262128 more words with unidentified opcodes (only the first 16 are listed)\n";
+    EXPECT_EQ(linked.err, expected);
+    const run_result r = tamsel("pc main\nbreak done\nrun\ninfo registers\n");
+    EXPECT_EQ(r.err, expected);
+    EXPECT_EQ(reg(r.out, 10), "5");
+}
+
 // What a learner gets wrong is refused with a message that says where and what
 // to do, and leaves no obj image that tamsel would load.
 struct Refused : Toolchain {
@@ -558,6 +671,11 @@ table: .word nowhere, value
                     "prog.s:8: error: undefined label 'helpr' at loop+16 in .text (line 8: call helpr); did you mean 'helper'?",
                     "prog.s:9: error: undefined label 'printf' at loop+24 in .text (line 9: call printf   # there is no library)",
                     "prog.s:14: error: undefined label 'nowhere' at table in .data (line 14: table: .word nowhere, value)"});
+}
+
+TEST_F(Refused, ControlCharactersInNamesAreEscaped) {
+    expect_refused("main: nop\n  j \"a\x1b[2J\nb\"\n",
+                   {"prog.s: error: undefined label 'a\\x1b[2J\\x0ab' at main+4 in .text"});
 }
 
 TEST_F(Refused, BranchesBeyondTheirReach) {
