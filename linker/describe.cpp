@@ -1,7 +1,6 @@
 #include "describe.h"
 
 #include "printable.h"
-
 #include "relocate.h"
 
 #include <sys/stat.h>
