@@ -60,9 +60,16 @@ constexpr uint32_t write_j_imm(uint32_t w, int32_t imm) {
     return (w & ~J_IMM_MASK) | bit(v, 20) << 31 | bits(v, 10, 1) << 21 | bit(v, 11) << 20 | bits(v, 19, 12) << 12;
 }
 
+// A branch or jal immediate in an obj file holds half the byte distance (the
+// distance is a multiple of 4 there, so nothing is lost): the linker halves
+// what it writes, the simulator doubles what it reads, modulo 2^32 as the pc.
+constexpr int32_t half_distance(int32_t distance) { return distance / 2; }
+constexpr uint32_t whole_distance(int32_t half) { return static_cast<uint32_t>(half) * 2; }
+
 // Every writer reads back what it wrote, and touches only its own field.
 static_assert(read_i_imm(write_i_imm(0xffffffff, -2048)) == -2048 && (write_i_imm(0xffffffff, 0) | I_IMM_MASK) == 0xffffffff);
 static_assert(read_s_imm(write_s_imm(0, 2047)) == 2047 && write_s_imm(0xffffffff, 0) == ~S_IMM_MASK);
 static_assert(read_b_imm(write_b_imm(0, -4096)) == -4096 && write_b_imm(0xffffffff, 0) == ~B_IMM_MASK);
 static_assert(read_u_imm(write_u_imm(0, -1)) == -1 && write_u_imm(0xffffffff, 0) == ~U_IMM_MASK);
 static_assert(read_j_imm(write_j_imm(0, 1048574)) == 1048574 && write_j_imm(0xffffffff, 0) == ~J_IMM_MASK);
+static_assert(whole_distance(half_distance(-8192)) == static_cast<uint32_t>(-8192));

@@ -1,5 +1,6 @@
 #include "describe.h"
 
+#include "hex_text.h"
 #include "printable.h"
 #include "relocate.h"
 
@@ -199,4 +200,67 @@ std::string diagnostic_start(const std::string& file, std::optional<size_t> line
     std::string start;
     if (!file.empty()) start = printable(file) + (line ? ":" + std::to_string(*line) : "") + ": ";
     return start + std::string(severity) + ": ";
+}
+
+std::string unsupported(uint32_t type, const std::string& place) {
+    const std::string name = relocation_type_name(type);
+    if (type == R_RISCV_GOT_HI20)
+        return name + " at " + place +
+               ": position-independent code is not supported; remove '.option pic' from the program, or "
+               "compile it without -fPIC or -fpic";
+    return "relocation " + name + " at " + place + " is not supported by orrik" + refusal_hint(type);
+}
+
+std::string out_of_reach(field into, const std::string& place, const std::string& target, int64_t distance) {
+    const field_reach reach = row_of(into).reach;
+    const std::string what = into == field::B ? "branch" : "jump";
+    std::string message = what + " at " + place + " to '" + target + "' is " + std::to_string(distance) +
+                          " bytes away, ";
+    if (distance % reach.step != 0)
+        return message + "not a multiple of 4: instructions lie on 4-byte boundaries";
+    message += "beyond its reach of " + std::to_string(reach.lo) + ".." + std::to_string(reach.hi) + " bytes; ";
+    if (into == field::B)
+        return message + "invert the condition and branch over a 'j " + target + "' instead";
+    return message + "use 'call " + target + "' or 'tail " + target + "' instead, which reach any address";
+}
+
+std::string outside_section(uint32_t offset, const std::string& section_name, field into) {
+    std::string message = "relocation at offset " + hex_text(offset) + " lies outside " + section_name;
+    if (into == field::CALL) message += ": a call needs its auipc and its jalr there";
+    return message;
+}
+
+std::string no_such_symbol(uint32_t offset, uint32_t symbol_index, size_t symbols) {
+    return "relocation at offset " + hex_text(offset) + " names symbol " + std::to_string(symbol_index) +
+           ", but the symbol table has " + std::to_string(symbols) + " entries";
+}
+
+std::string pcrel_lo_without_hi(const std::string& place) {
+    return "%pcrel_lo at " + place + " has no %pcrel_hi relocation at the label it names";
+}
+
+std::string data_in_code(const std::string& place, const std::string& target) {
+    return "data at " + place + " refers to '" + target +
+           "': a program cannot load from the code segment, so tables belong in .data "
+           "(write '.data' before the table)";
+}
+
+std::string instruction_in_data(uint32_t type, const std::string& place, const std::string& section_name) {
+    return "relocation " + relocation_type_name(type) + " at " + place + " patches an instruction, but " +
+           section_name + " holds data";
+}
+
+std::string jump_into_data(const std::string& label, const std::string& section_name) {
+    return "'" + label + "' is a label in " + section_name + "; code can only branch or jump to code";
+}
+
+std::string value_does_not_fit(int64_t value, field into, const std::string& place) {
+    const field_row& row = row_of(into);
+    return "the value " + std::to_string(value) + " does not fit the " + std::to_string(row.data_bits) +
+           "-bit field at " + place + " (" + std::to_string(row.reach.lo) + ".." + std::to_string(row.reach.hi) + ")";
+}
+
+std::string jump_not_in_words(const std::string& instruction, const std::string& place) {
+    return "'" + instruction + "' at " + printable(place) +
+           " jumps by a number of bytes that is not a multiple of 4; left as it is";
 }

@@ -6,6 +6,7 @@
 
 #include "elf_loader.h"
 #include "place.h"
+#include "relocate.h"
 
 #include <cstdint>
 #include <functional>
@@ -67,3 +68,20 @@ std::string_view words_writing(uint32_t type);
 // "prog.s:6: error: " where the line is known, "prog.s: error: " where not (the
 // form clang's messages have, which editors read); "error: " without a file.
 std::string diagnostic_start(const std::string& file, std::optional<size_t> line, std::string_view severity);
+
+// orrik's refusals of one relocation, without the "FILE:LINE: error: " start.
+// `place` is where it patches in describe_place's words, `target` what it names
+// in describe_target's.
+std::string unsupported(uint32_t type, const std::string& place);
+std::string out_of_reach(field into, const std::string& place, const std::string& target, int64_t distance);
+std::string outside_section(uint32_t offset, const std::string& section_name, field into);
+std::string no_such_symbol(uint32_t offset, uint32_t symbol_index, size_t symbols);
+std::string pcrel_lo_without_hi(const std::string& place);
+std::string data_in_code(const std::string& place, const std::string& target);
+std::string instruction_in_data(uint32_t type, const std::string& place, const std::string& section_name);
+std::string jump_into_data(const std::string& label, const std::string& section_name);
+std::string value_does_not_fit(int64_t value, field into, const std::string& place);
+
+// The warning about a branch or jal whose distance, a number in the source, is
+// not a multiple of 4.
+std::string jump_not_in_words(const std::string& instruction, const std::string& place);

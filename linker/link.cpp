@@ -1,17 +1,16 @@
 #include "link.h"
 
 #include "align.h"
+#include "bits.h"
 #include "compressed.h"
 #include "decoder.h"
 #include "describe.h"
-#include "hex_text.h"
 #include "hints.h"
 #include "obj_writer.h"
 #include "place.h"
 #include "printable.h"
 #include "relocate.h"
 #include "riscv_constants.h"
-#include "riscv_format.h"
 #include "word_report.h"
 
 #include <algorithm>
@@ -26,8 +25,6 @@ template <class T>
 using result = std::expected<T, std::string>;
 
 constexpr uint32_t NOP = 0x00000013;
-constexpr uint32_t BRANCH_OPCODE = 0b1100011;
-constexpr uint32_t JAL_OPCODE = 0b1101111;
 constexpr uint32_t JALR_OPCODE = 0b1100111;
 constexpr uint32_t ECALL = 0x00000073;
 
@@ -62,12 +59,6 @@ struct link_state {
     std::map<std::pair<std::string, std::string_view>, std::vector<source_line>> lines_using;  // (name, words)
     std::vector<std::string> errors;
 };
-
-uint32_t read_le(const std::vector<uint8_t>& bytes, size_t at, unsigned count) {
-    uint32_t value = 0;
-    for (unsigned i = 0; i < count; ++i) value |= uint32_t{bytes[at + i]} << (8 * i);
-    return value;
-}
 
 // The code segment's words: the code sections at their addresses, each padded
 // with zero bytes to a whole word, and nops between them. The words that are
@@ -143,38 +134,11 @@ void report_undefined(link_state& s, const relocation& relo) {
     s.errors.push_back(error_start(s, line) + message);
 }
 
-std::string unsupported(const link_state& s, const relocation& relo) {
-    const std::string type = relocation_type_name(relo.type);
-    if (relo.type == R_RISCV_GOT_HI20)
-        return type + " at " + where(s, relo) +
-               ": position-independent code is not supported; remove '.option pic' from the program, or "
-               "compile it without -fPIC or -fpic";
-    return "relocation " + type + " at " + where(s, relo) + " is not supported by orrik" + refusal_hint(relo.type);
-}
-
-std::string out_of_reach(const link_state& s, const relocation& relo, field into, int64_t distance) {
-    const field_reach reach = reach_of(into);
-    const std::string target = describe_target(s.elf, relo.symbol_index, relo.addend);
-    const std::string what = into == field::B ? "branch" : "jump";
-    std::string message = what + " at " + where(s, relo) + " to '" + target + "' is " + std::to_string(distance) +
-                          " bytes away, ";
-    if (distance % reach.step != 0)
-        return message + "not a multiple of 4: instructions lie on 4-byte boundaries";
-    message += "beyond its reach of " + std::to_string(reach.lo) + ".." + std::to_string(reach.hi) + " bytes; ";
-    if (into == field::B)
-        return message + "invert the condition and branch over a 'j " + target + "' instead";
-    return message + "use 'call " + target + "' or 'tail " + target + "' instead, which reach any address";
-}
-
 // Where a relocation's field lies must be inside its section.
 bool place_is_inside(link_state& s, const relocation& relo, field into) {
     const uint64_t size = s.elf.sections[relo.section_index].header.sh_size;
-    const uint64_t width = into == field::CALL ? 8 : is_data_field(into) ? (data_field_bits(into) + 7) / 8 : 4;
-    if (uint64_t{relo.addr} + width <= size) return true;
-    std::string message = "relocation at offset " + hex_text(relo.addr) + " lies outside " +
-                          s.elf.sections[relo.section_index].name;
-    if (into == field::CALL) message += ": a call needs its auipc and its jalr there";
-    refuse(s, relo, message);
+    if (uint64_t{relo.addr} + row_of(into).place_bytes <= size) return true;
+    refuse(s, relo, outside_section(relo.addr, s.elf.sections[relo.section_index].name, into));
     return false;
 }
 
@@ -197,15 +161,13 @@ void patch_word(link_state& s, const relocation& relo, uint32_t address, field i
 void apply_to_code(link_state& s, const relocation& relo, const relocation_rule& rule, uint32_t place,
                    uint32_t value) {
     if (is_data_field(rule.into)) {
-        refuse(s, relo,
-               "data at " + where(s, relo) + " refers to '" + describe_target(s.elf, relo.symbol_index, relo.addend) +
-                   "': a program cannot load from the code segment, so tables belong in .data "
-                   "(write '.data' before the table)");
-        return;
+        return refuse(s, relo, data_in_code(where(s, relo), describe_target(s.elf, relo.symbol_index, relo.addend)));
     }
     if (rule.into == field::B || rule.into == field::J) {
         const auto distance = static_cast<int64_t>(static_cast<int32_t>(value));
-        if (!fits(rule.into, distance)) return refuse(s, relo, out_of_reach(s, relo, rule.into, distance));
+        if (!fits(rule.into, distance))
+            return refuse(s, relo, out_of_reach(rule.into, where(s, relo),
+                                                describe_target(s.elf, relo.symbol_index, relo.addend), distance));
     }
     if (rule.into == field::CALL) {
         patch_word(s, relo, place, field::U, value);
@@ -218,10 +180,7 @@ void apply_to_code(link_state& s, const relocation& relo, const relocation_rule&
 
 void apply_to_data(link_state& s, const relocation& relo, const relocation_rule& rule, int64_t value) {
     if (!is_data_field(rule.into)) {
-        refuse(s, relo,
-               "relocation " + relocation_type_name(relo.type) + " at " + where(s, relo) +
-                   " patches an instruction, but " + s.elf.sections[relo.section_index].name + " holds data");
-        return;
+        return refuse(s, relo, instruction_in_data(relo.type, where(s, relo), s.elf.sections[relo.section_index].name));
     }
     data_sum& sum = s.data_sums[{relo.section_index, relo.addr}];
     sum.into = rule.into;
@@ -255,20 +214,17 @@ bool jumps_into_data(link_state& s, const relocation& relo, field into, const re
     if (!home) return false;
     const symbol& sym = s.elf.symtab[target.symbol_index];
     const std::string name = is_user_label(sym) ? sym.name : describe_target(s.elf, target.symbol_index, target.addend);
-    refuse(s, target, "'" + name + "' is a label in " + *home + "; code can only branch or jump to code");
+    refuse(s, target, jump_into_data(name, *home));
     return true;
 }
 
 void apply_relocation(link_state& s, const relocation& relo) {
     if (!s.placed.placed[relo.section_index]) return;  // a section that is not in the image
     const relocation_rule* rule = find_relocation_rule(relo.type);
-    if (!rule) return refuse(s, relo, unsupported(s, relo));
+    if (!rule) return refuse(s, relo, unsupported(relo.type, where(s, relo)));
     if (rule->value == value_rule::MARKER) return;
     if (relo.symbol_index >= s.elf.symtab.size())
-        return refuse(s, relo,
-                      "relocation at offset " + hex_text(relo.addr) + " names symbol " +
-                          std::to_string(relo.symbol_index) + ", but the symbol table has " +
-                          std::to_string(s.elf.symtab.size()) + " entries");
+        return refuse(s, relo, no_such_symbol(relo.addr, relo.symbol_index, s.elf.symtab.size()));
     const symbol& sym = s.elf.symtab[relo.symbol_index];
     if (names_undefined(s.elf, relo)) return report_undefined(s, relo);
     if (!place_is_inside(s, relo, rule->into)) return;
@@ -281,8 +237,7 @@ void apply_relocation(link_state& s, const relocation& relo) {
     if (rule->value == value_rule::PCREL_LO) {
         const auto hi = s.pcrel_hi.find(sym.value);
         if (hi == s.pcrel_hi.end())
-            return refuse(s, relo,
-                          "%pcrel_lo at " + where(s, relo) + " has no %pcrel_hi relocation at the label it names");
+            return refuse(s, relo, pcrel_lo_without_hi(where(s, relo)));
         if (!hi->second.value) return;  // the %pcrel_hi could not be resolved, and says so itself
         value = *hi->second.value;
         names_target = hi->second.relo;
@@ -310,48 +265,30 @@ void collect_pcrel_hi(link_state& s) {
 void write_data_sums(link_state& s) {
     for (const auto& [where_at, sum] : s.data_sums) {
         const auto [section_index, offset] = where_at;
-        std::vector<uint8_t>& bytes = s.elf.sections[section_index].contents;
-        const unsigned width = data_field_bits(sum.into);
-        const unsigned count = (width + 7) / 8;
-        if (bytes.size() < offset + count) continue;  // NOBITS: nothing stored there to patch
-        const uint32_t mask = width == 32 ? 0xffffffffu : (1u << width) - 1;
-        const uint32_t stored = read_le(bytes, offset, count);
-        const uint32_t held = stored & mask;
-        const int64_t as_unsigned = sum.set ? sum.value : held + sum.value;
-        const int64_t as_signed = sum.set ? sum.value : sign_extend(held, width) + sum.value;
-        if (!fits(sum.into, as_unsigned) && !fits(sum.into, as_signed)) {
-            const field_reach reach = reach_of(sum.into);
-            s.errors.push_back(error_start(s, line_of(s, *sum.first)) + "the value " + std::to_string(as_unsigned) +
-                               " does not fit the " + std::to_string(width) + "-bit field at " +
-                               describe_place(s.elf, s.placed, section_index, offset) + " (" +
-                               std::to_string(reach.lo) + ".." + std::to_string(reach.hi) + ")");
-            continue;
-        }
-        const uint32_t value = (static_cast<uint32_t>(as_unsigned) & mask) | (stored & ~mask);
-        for (unsigned i = 0; i < count; ++i) bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+        auto written = write_data_field(s.elf.sections[section_index].contents, offset, sum.into, sum.set, sum.value);
+        if (!written)
+            s.errors.push_back(error_start(s, line_of(s, *sum.first)) +
+                               value_does_not_fit(written.error(), sum.into,
+                                                  describe_place(s.elf, s.placed, section_index, offset)));
     }
 }
 
-// A branch or jal that the assembler resolved itself (a number instead of a
-// label) holds the whole byte distance: halve it as the simulator expects.
+// The jumps the assembler resolved itself; the rest were halved as they were patched.
 void halve_numeric_jumps(link_state& s) {
     for (size_t index : s.placed.code_order) {
         const section& sec = s.elf.sections[index];
         for (uint32_t offset = 0; offset < sec.header.sh_size; offset += 4) {
             const size_t i = (s.placed.address[index] + offset - INITIAL_CODE_OFFSET) / 4;
-            const uint32_t w = s.code[i];
-            const uint32_t opcode = bits(w, 6, 0);
-            if (s.patched[i] || (opcode != BRANCH_OPCODE && opcode != JAL_OPCODE)) continue;
-            const int32_t distance = opcode == BRANCH_OPCODE ? read_b_imm(w) : read_j_imm(w);
-            if (distance % 4 != 0) {
-                // Text or data bytes in a code section can look like this; a real jump there would be a mistake.
-                s.warnings << diagnostic_start(s.source_path, std::nullopt, "warning") << "'"
-                           << instr_to_string(decode_instruction(w)) << "' at "
-                           << printable(describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset))
-                           << " jumps by a number of bytes that is not a multiple of 4; left as it is" << std::endl;
+            if (s.patched[i]) continue;
+            if (const auto halved = halve_jump(s.code[i])) {
+                s.code[i] = *halved;
                 continue;
             }
-            s.code[i] = opcode == BRANCH_OPCODE ? write_b_imm(w, distance / 2) : write_j_imm(w, distance / 2);
+            // Text or data bytes in a code section can look like this; a real jump there would be a mistake.
+            s.warnings << diagnostic_start(s.source_path, std::nullopt, "warning")
+                       << jump_not_in_words(instr_to_string(decode_instruction(s.code[i])),
+                                            describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset))
+                       << std::endl;
         }
     }
 }

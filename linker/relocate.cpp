@@ -83,21 +83,33 @@ constexpr std::array<std::pair<uint32_t, const char*>, 27> REFUSED_NAMES = {{
 }};
 
 
-// The format a field belongs to, for checking the word it is written into.
-InstructionType format_of(field f) {
-    switch (f) {
-        case field::B: return B_TYPE;
-        case field::J: return J_TYPE;
-        case field::U: return U_TYPE;
-        case field::S: return S_TYPE;
-        default: return I_TYPE;
-    }
+constexpr uint32_t BRANCH_OPCODE = 0b1100011;
+constexpr uint32_t JAL_OPCODE = 0b1101111;
+
+// The rest take the low bits of a 32-bit value, and every 32-bit value has them.
+constexpr field_reach ANY_WORD = {INT32_MIN, UINT32_MAX, 1};
+
+// A data field's value may be meant signed or unsigned: either reading of the bits.
+constexpr field_reach data_reach(unsigned bits) {
+    const int64_t span = int64_t{1} << bits;
+    return {-span / 2, span - 1, 1};
 }
 
-const char* format_name(field f) {
-    constexpr const char* NAMES[] = {"B", "J", "U", "I", "S"};
-    return NAMES[static_cast<int>(f) - static_cast<int>(field::B)];
-}
+// In the order of `field`.
+constexpr std::array<field_row, 11> FIELDS = {{
+    {field::NONE, R_TYPE, "", 0, 0, ANY_WORD},
+    {field::B, B_TYPE, "B", 4, 0, {-8192, 8188, 4}},
+    {field::J, J_TYPE, "J", 4, 0, {-2097152, 2097148, 4}},
+    {field::U, U_TYPE, "U", 4, 0, ANY_WORD},
+    {field::I, I_TYPE, "I", 4, 0, ANY_WORD},
+    {field::S, S_TYPE, "S", 4, 0, ANY_WORD},
+    {field::CALL, R_TYPE, "CALL", 8, 0, ANY_WORD},  // an auipc (U) and a jalr (I)
+    {field::DATA6, R_TYPE, "DATA6", 1, 6, data_reach(6)},
+    {field::DATA8, R_TYPE, "DATA8", 1, 8, data_reach(8)},
+    {field::DATA16, R_TYPE, "DATA16", 2, 16, data_reach(16)},
+    {field::DATA32, R_TYPE, "DATA32", 4, 32, data_reach(32)},
+}};
+static_assert(FIELDS[static_cast<size_t>(field::DATA32)].into == field::DATA32);
 
 }  // namespace
 
@@ -122,33 +134,18 @@ std::string refusal_hint(uint32_t type) {
     return "";
 }
 
-bool is_data_field(field f) { return f >= field::DATA6; }
-
-unsigned data_field_bits(field f) {
-    switch (f) {
-        case field::DATA6: return 6;
-        case field::DATA8: return 8;
-        case field::DATA16: return 16;
-        default: return 32;
-    }
+uint32_t read_le(const std::vector<uint8_t>& bytes, size_t at, unsigned count) {
+    uint32_t value = 0;
+    for (unsigned i = 0; i < count; ++i) value |= uint32_t{bytes[at + i]} << (8 * i);
+    return value;
 }
 
-field_reach reach_of(field f) {
-    switch (f) {
-        case field::B: return {-8192, 8188, 4};
-        case field::J: return {-2097152, 2097148, 4};
-        case field::DATA6: case field::DATA8: case field::DATA16: case field::DATA32: {
-            // Signed or unsigned: either reading of the bits is a value a program may mean.
-            const int64_t span = int64_t{1} << data_field_bits(f);
-            return {-span / 2, span - 1, 1};
-        }
-        // The rest take the low bits of a 32-bit value, and every 32-bit value has them.
-        default: return {INT32_MIN, UINT32_MAX, 1};
-    }
-}
+const field_row& row_of(field f) { return FIELDS[static_cast<size_t>(f)]; }
+
+bool is_data_field(field f) { return row_of(f).data_bits != 0; }
 
 bool fits(field f, int64_t value) {
-    const field_reach reach = reach_of(f);
+    const field_reach reach = row_of(f).reach;
     return value >= reach.lo && value <= reach.hi && value % reach.step == 0;
 }
 
@@ -157,20 +154,45 @@ std::expected<Instruction, std::string> relocate_instruction(const Instruction& 
     if (instruction.type == R_TYPE) return std::unexpected("POKE DORVIK: WHY ARE WE RELOCATING AN R TYPE?????????");
     if (instruction.type > J_TYPE)
         return std::unexpected("WHAT THE FUCKKKKKKKKKKKK ILLEGAL INSTRUCTION TYPE IN RELOCATION");
-    if (into < field::B || into > field::S) return std::unexpected("no instruction field to write");
-    if (instruction.type != format_of(into))
-        return std::unexpected(std::string("a ") + format_name(into) + "-type field cannot be written into '" +
+    const field_row& row = row_of(into);
+    if (row.format == R_TYPE) return std::unexpected("no instruction field to write");
+    if (instruction.type != row.format)
+        return std::unexpected(std::string("a ") + row.name + "-type field cannot be written into '" +
                                instruction.mnemonic + "'");
     Instruction patched = instruction;
     const uint32_t w = instruction.encoding;
     const auto v = static_cast<int32_t>(value);
     switch (into) {
-        case field::B: patched.encoding = write_b_imm(w, v / 2); break;
-        case field::J: patched.encoding = write_j_imm(w, v / 2); break;
+        case field::B: patched.encoding = write_b_imm(w, half_distance(v)); break;
+        case field::J: patched.encoding = write_j_imm(w, half_distance(v)); break;
         case field::U: patched.encoding = write_u_imm(w, static_cast<int32_t>((value + 0x800) >> 12)); break;
         case field::I: patched.encoding = write_i_imm(w, v); break;
         case field::S: patched.encoding = write_s_imm(w, v); break;
         default: break;
     }
     return patched;
+}
+
+std::expected<void, int64_t> write_data_field(std::vector<uint8_t>& bytes, uint32_t offset, field into, bool set,
+                                              int64_t sum) {
+    const unsigned width = row_of(into).data_bits;
+    const unsigned count = row_of(into).place_bytes;
+    if (bytes.size() < uint64_t{offset} + count) return {};
+    const uint32_t mask = width == 32 ? 0xffffffffu : (1u << width) - 1;
+    const uint32_t stored = read_le(bytes, offset, count);
+    const uint32_t held = stored & mask;
+    const int64_t as_unsigned = set ? sum : held + sum;
+    const int64_t as_signed = set ? sum : sign_extend(held, width) + sum;
+    if (!fits(into, as_unsigned) && !fits(into, as_signed)) return std::unexpected(as_unsigned);
+    const uint32_t value = (static_cast<uint32_t>(as_unsigned) & mask) | (stored & ~mask);
+    for (unsigned i = 0; i < count; ++i) bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+    return {};
+}
+
+std::optional<uint32_t> halve_jump(uint32_t word) {
+    const uint32_t opcode = bits(word, 6, 0);
+    if (opcode != BRANCH_OPCODE && opcode != JAL_OPCODE) return word;
+    const int32_t distance = opcode == BRANCH_OPCODE ? read_b_imm(word) : read_j_imm(word);
+    if (distance % 4 != 0) return std::nullopt;
+    return opcode == BRANCH_OPCODE ? write_b_imm(word, half_distance(distance)) : write_j_imm(word, half_distance(distance));
 }

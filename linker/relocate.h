@@ -1,15 +1,18 @@
 // The relocation types orrik applies, one row per type: how the value is
 // computed, which field it is written into, and how far that field reaches.
 //
-// Branch and jal fields store half the byte distance: the simulator doubles it
-// again, and obj files depend on that. So their reach is twice the usual one.
+// Branch and jal fields store half the byte distance (half_distance): the
+// simulator doubles it again, and obj files depend on that. So their reach is
+// twice the usual one.
 #pragma once
 
 #include "decoder.h"
 
 #include <cstdint>
 #include <expected>
+#include <optional>
 #include <string>
+#include <vector>
 
 // How the value of a relocation is computed from the symbol's address S, the
 // addend A and the address P of the place.
@@ -43,16 +46,25 @@ std::string relocation_type_name(uint32_t type);
 // instead. Empty for the rest.
 std::string refusal_hint(uint32_t type);
 
-bool is_data_field(field f);
-unsigned data_field_bits(field f);
-
 // The values a field can hold: lo..hi, a multiple of `step`.
 struct field_reach {
     int64_t lo;
     int64_t hi;
     int64_t step;
 };
-field_reach reach_of(field f);
+
+// What orrik knows of a field, one row each.
+struct field_row {
+    field into;
+    InstructionType format;  // of the word it lies in; R_TYPE for a field of no one word
+    const char* name;        // in messages: "B"
+    unsigned place_bytes;    // the bytes it patches
+    unsigned data_bits;      // of a data field; 0 for instruction fields
+    field_reach reach;
+};
+const field_row& row_of(field f);
+
+bool is_data_field(field f);
 bool fits(field f, int64_t value);
 
 // A copy of `instruction` with `value` written into the field `into` (B and J:
@@ -60,3 +72,20 @@ bool fits(field f, int64_t value);
 // of no known format) is the error orrik has always stopped with.
 std::expected<Instruction, std::string> relocate_instruction(const Instruction& instruction, field into,
                                                              uint32_t value);
+
+// The little-endian value of `count` bytes (at most 4) at `at` of `bytes`.
+uint32_t read_le(const std::vector<uint8_t>& bytes, size_t at, unsigned count);
+
+// Writes a data field at `offset` of `bytes`, little-endian, keeping the bits
+// around it: `set` puts `sum` there, otherwise `sum` is added to what the field
+// holds, read as unsigned or as signed, whichever reading then fits. A place
+// past the bytes (.bss) is left alone. On error, the unsigned sum that does
+// not fit.
+std::expected<void, int64_t> write_data_field(std::vector<uint8_t>& bytes, uint32_t offset, field into, bool set,
+                                              int64_t sum);
+
+// A branch or jal the assembler resolved itself (a number instead of a label)
+// holds the whole byte distance: the word with half of it, as obj files hold
+// it. The word itself when it is no branch or jal; none when its distance is
+// not a multiple of 4.
+std::optional<uint32_t> halve_jump(uint32_t word);

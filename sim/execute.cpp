@@ -11,6 +11,8 @@
 // the bytes it overwrites.
 #include "simulator.h"
 
+#include "riscv_format.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -174,7 +176,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
         case op::BGEU: branch = ua >= ub; break;
         default: return "ILLEGAL B TYPE INSTRUCTION";
     }
-    const uint32_t offset = branch ? static_cast<uint32_t>(s.imm) * 2 : 4;
+    const uint32_t offset = branch ? whole_distance(s.imm) : 4;
     const uint32_t new_pc = program_counter + offset;
     if (new_pc < INITIAL_CODE_OFFSET || new_pc >= LAST_NEXT_WORD) return "Would Branch to a non code segment";
     program_counter = new_pc;
@@ -194,7 +196,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
 }
 
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_j_type(const exec_slot& s) {
-    const uint32_t new_pc = program_counter + static_cast<uint32_t>(s.imm) * 2;
+    const uint32_t new_pc = program_counter + whole_distance(s.imm);
     if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_LAST)
         return "Program Counter will be set to not pointing to program data after JAL!";
     write(s.rd, static_cast<int32_t>(program_counter + 4));
