@@ -1,4 +1,5 @@
-// Scoped owner of a standard I/O file, shared by the obj loader and the obj writer.
+// Scoped owner of a standard I/O file, the one both programs use: the obj
+// loader, the obj writer and the ELF reader.
 #pragma once
 
 #include <cstdio>

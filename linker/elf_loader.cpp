@@ -174,18 +174,18 @@ result<riscv_elf> parse_riscv32i_elf(std::span<const uint8_t> file) {
 }
 
 result<riscv_elf> load_riscv32i_elf(const std::string& elf_fname) {
-    lazy_fstream_guard guard{std::fopen(elf_fname.c_str(), "rb")};
-    if (!guard.to_close) return std::unexpected("Failed to open file");
-    if (std::fseek(guard.to_close, 0, SEEK_SET) != 0)
+    lazy_fstream_guard file(std::fopen(elf_fname.c_str(), "rb"));
+    if (!file) return std::unexpected("Failed to open file");
+    if (std::fseek(file.get(), 0, SEEK_SET) != 0)
         return std::unexpected(std::string("Error Reading Header: ") + std::strerror(errno));
     // The whole object, read in pieces: memory follows the bytes that are really there.
     std::vector<uint8_t> bytes;
     struct stat info {};
-    if (fstat(fileno(guard.to_close), &info) == 0 && S_ISREG(info.st_mode)) bytes.reserve(static_cast<size_t>(info.st_size));
+    if (fstat(fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode)) bytes.reserve(static_cast<size_t>(info.st_size));
     uint8_t chunk[65536];
     size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, guard.to_close)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
-    if (std::ferror(guard.to_close))
+    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+    if (std::ferror(file.get()))
         return std::unexpected(std::string("Error Reading Header: ") + std::strerror(errno));
     return parse_riscv32i_elf(bytes);
 }

@@ -6,6 +6,8 @@
 // index and size taken from the file is checked before it is used.
 #pragma once
 
+#include "fcloser.h"
+
 #include <elf.h>
 
 #include <cstdint>
@@ -50,13 +52,8 @@ struct riscv_elf {
     std::vector<relocation> relocations;
 };
 
-// Closes its file when it leaves scope.
-struct lazy_fstream_guard {
-    std::FILE* to_close = nullptr;
-    ~lazy_fstream_guard() {
-        if (to_close) std::fclose(to_close);
-    }
-};
+// The reader's owner of the open object file: the one FILE owner both programs use.
+using lazy_fstream_guard = file_ptr;
 
 std::expected<riscv_elf, std::string> load_riscv32i_elf(const std::string& elf_fname);
 

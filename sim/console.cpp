@@ -50,15 +50,9 @@ std::ostream& hex(std::ostream& os, uint32_t value, int width) {
     return os << std::hex << std::setw(width) << std::setfill('0') << value;
 }
 
-std::optional<uint32_t> label(const riscv_prog& prog, const std::string& word) {
-    const auto it = prog.mem.label_to_addr.find(word);
-    if (it == prog.mem.label_to_addr.end()) return std::nullopt;
-    return it->second;
-}
-
 // A label, or else a hexadecimal number: the address argument of break, del and dump.
 std::optional<uint32_t> address_of(const riscv_prog& prog, const std::string& word) {
-    if (auto address = label(prog, word)) return address;
+    if (auto address = prog.resolve_label(word)) return address;
     if (auto number = str_to_int(word, 16)) return static_cast<uint32_t>(*number);
     return std::nullopt;
 }
@@ -190,7 +184,7 @@ bool set_command(session& s) {
         return true;
     }
     std::optional<int> value;
-    if (auto address = label(s.prog, *word)) value = static_cast<int>(*address);
+    if (auto address = s.prog.resolve_label(*word)) value = static_cast<int>(*address);
     else if (!(value = str_to_int(*word, 10))) value = str_to_int(*word, 16);
     if (!value) {
         std::cerr << "Unparseable value" << std::endl;
@@ -391,7 +385,7 @@ enum class line_read { LINE, TOO_LONG, NONE };
 // dropped when `finish_long_lines`, and left unread otherwise. A read error (a
 // folder as a script, say) ends the stream like its end; a failed allocation
 // goes on up to main rather than passing for the end of the input.
-line_read read_line(std::istream& is, std::string& line, bool finish_long_lines) {
+line_read read_command_line(std::istream& is, std::string& line, bool finish_long_lines) {
     const std::istream::sentry ready(is, true);
     if (!ready) return line_read::NONE;
     std::streambuf& in = *is.rdbuf();
@@ -434,7 +428,7 @@ void run(std::istream& is, riscv_prog& prog, int depth) {
         if (!std::cout) return;  // results would be lost: main ends with a message
         std::string line;
         // A script's line is never finished past the bound: `script /dev/zero` has no end.
-        const line_read got = read_line(is, line, depth == 0);
+        const line_read got = read_command_line(is, line, depth == 0);
         if (got == line_read::NONE) return;  // nothing was read: the repeated line does not run either
         if (got == line_read::TOO_LONG) {
             std::cerr << (depth == 0 ? LONG_LINE_MESSAGE : LONG_SCRIPT_LINE_MESSAGE) << std::endl;

@@ -14,12 +14,12 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <optional>
 #include <sstream>
 
 namespace {
 
-using load_error = std::optional<std::string>;
+// What a block reader gives: nothing, or why the file cannot be loaded.
+using load_error = std::expected<void, std::string>;
 
 bool read_u32(std::FILE* file, uint32_t& value) {
     uint32_t raw = 0;
@@ -44,56 +44,58 @@ bool read_name(std::FILE* file, uint32_t length, std::string& text) {
 load_error read_code(riscv_mem& mem, std::FILE* file, unidentified_words& seen) {
     uint32_t address = 0, count = 0;
     if (!read_u32(file, address) || !read_u32(file, count))
-        return "code block header runs past the end of the file";
+        return std::unexpected("code block header runs past the end of the file");
     for (uint32_t i = 0; i < count; ++i) {
         uint32_t word = 0;
         if (!read_u32(file, word))
-            return "code block at " + hex_text(address) + " of " + std::to_string(count) +
-                   " words runs past the end of the file";
+            return std::unexpected("code block at " + hex_text(address) + " of " + std::to_string(count) +
+                                   " words runs past the end of the file");
         mem.text.insert_or_assign(address + 4 * i, decode_in_program(word, seen));
     }
-    return std::nullopt;
+    return {};
 }
 
 load_error read_data(riscv_mem& mem, std::FILE* file) {
     uint32_t address = 0, count = 0;
     if (!read_u32(file, address) || !read_u32(file, count))
-        return "data block header runs past the end of the file";
+        return std::unexpected("data block header runs past the end of the file");
     // An address past the segment is refused even with no bytes to place.
     if (!in_data_segment(address, std::max<uint64_t>(count, 1)))
-        return "data block at " + hex_text(address) + " of " + std::to_string(count) +
-               " bytes does not lie inside the data segment";
+        return std::unexpected("data block at " + hex_text(address) + " of " + std::to_string(count) +
+                               " bytes does not lie inside the data segment");
     if (std::fread(mem.data.data() + (address - INITIAL_DATA_OFFSET), 1, count, file) != count)
-        return "FUCK ME IN THE ASS: ASK DORVIK TO INVESTIGATE";
-    return std::nullopt;
+        return std::unexpected("FUCK ME IN THE ASS: ASK DORVIK TO INVESTIGATE");
+    return {};
 }
 
 load_error read_symbol(riscv_mem& mem, std::FILE* file) {
     uint32_t address = 0, length = 0;
     if (!read_u32(file, address) || !read_u32(file, length))
-        return "symbol block header runs past the end of the file";
+        return std::unexpected("symbol block header runs past the end of the file");
     std::string name;
     if (!read_name(file, length, name))
-        return "symbol block name of " + std::to_string(length) + " bytes runs past the end of the file";
+        return std::unexpected("symbol block name of " + std::to_string(length) +
+                               " bytes runs past the end of the file");
     mem.label_to_addr.insert_or_assign(name, address);
     mem.addr_to_labels[address].push_back(std::move(name));
-    return std::nullopt;
+    return {};
 }
 
 load_error read_file(riscv_mem&, std::FILE* file) {
     uint32_t length = 0;
-    if (!read_u32(file, length)) return "file block header runs past the end of the file";
+    if (!read_u32(file, length)) return std::unexpected("file block header runs past the end of the file");
     std::string name;
     if (!read_name(file, length, name))
-        return "file block name of " + std::to_string(length) + " bytes runs past the end of the file";
-    return std::nullopt;
+        return std::unexpected("file block name of " + std::to_string(length) +
+                               " bytes runs past the end of the file");
+    return {};
 }
 
 load_error read_line(riscv_mem&, std::FILE* file) {
     uint32_t addr = 0, line = 0, index = 0;
     if (!read_u32(file, addr) || !read_u32(file, line) || !read_u32(file, index))
-        return "line block runs past the end of the file";
-    return std::nullopt;
+        return std::unexpected("line block runs past the end of the file");
+    return {};
 }
 
 }  // namespace
@@ -127,9 +129,9 @@ std::expected<riscv_mem, std::string> load_riscv(const std::string& fname) {
                 return std::unexpected("UNKOWN INDICATOR FUCKKKKK");
             }
         }
-        if (error) {
+        if (!error) {
             report_unlisted(seen);
-            return std::unexpected(std::move(*error));
+            return std::unexpected(std::move(error.error()));
         }
     }
     report_unlisted(seen);

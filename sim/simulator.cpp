@@ -6,22 +6,15 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
+// Built on the defaulted move constructor, so a new member moves without being
+// listed here. A defaulted assignment would not do: moving a container into
+// itself empties it, and a self-move must keep the machine.
 riscv_prog& riscv_prog::operator=(riscv_prog&& other) noexcept {
-    if (this == &other) return *this;  // a defaulted self-move would empty the containers
-    mem = std::move(other.mem);
-    instructions_run = other.instructions_run;
-    addresses_read = std::move(other.addresses_read);
-    addresses_written = std::move(other.addresses_written);
-    registers = other.registers;
-    program_counter = other.program_counter;
-    breakpoints = std::move(other.breakpoints);
-    instruction_limit = other.instruction_limit;
-    table = std::move(other.table);
-    table_base = other.table_base;
-    read_filter = std::move(other.read_filter);
-    written_filter = std::move(other.written_filter);
-    undo = std::move(other.undo);
+    if (this == &other) return *this;
+    std::destroy_at(this);
+    std::construct_at(this, std::move(other));
     return *this;
 }
 

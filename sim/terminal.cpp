@@ -39,7 +39,7 @@ struct line_editor {
 
 char* prompt(EditLine*) { return const_cast<char*>(PROMPT); }
 
-// Ctrl-C: shows "^C" at the end of the line and ends it; read_line drops it.
+// Ctrl-C: shows "^C" at the end of the line and ends it; read_typed_line drops it.
 unsigned char discard_line(EditLine* el, int) {
     void* editor = nullptr;
     el_get(el, EL_CLIENTDATA, &editor);
@@ -122,7 +122,7 @@ bool start(line_editor& editor) {
 }
 
 // The next line without its line feed; nothing at Ctrl-D or when the terminal goes away.
-std::optional<std::string> read_line(line_editor& editor) {
+std::optional<std::string> read_typed_line(line_editor& editor) {
     EditLine* el = editor.editline.get();
     for (;;) {
         // The editing mode before the prompt shows: keys typed as soon as it is
@@ -151,7 +151,7 @@ bool run_at_terminal(riscv_prog& prog) {
     line_editor editor;
     if (!start(editor)) return false;
     std::string prev_command;
-    while (const auto line = read_line(editor)) {
+    while (const auto line = read_typed_line(editor)) {
         if (line->size() > MAX_LINE) {
             std::cerr << LONG_LINE_MESSAGE << std::endl;
             continue;
