@@ -33,19 +33,20 @@ std::string file_named(const std::string& path, int links_followed = 0) {
 
 }  // namespace
 
-std::optional<std::string> write_whole_file(const std::string& path, const std::function<void(std::FILE*)>& fill) {
+std::expected<void, std::string> write_whole_file(const std::string& path,
+                                                  const std::function<void(std::FILE*)>& fill) {
     const std::string target = file_named(path);
     struct stat info {};
     if (stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
         std::FILE* file = std::fopen(target.c_str(), "w");
-        if (!file) return std::strerror(errno);
-        if (const int error = fill_and_close(file, fill)) return std::strerror(error);
-        return std::nullopt;
+        if (!file) return std::unexpected(std::strerror(errno));
+        if (const int error = fill_and_close(file, fill)) return std::unexpected(std::strerror(error));
+        return {};
     }
     const size_t slash = target.rfind('/');
     std::string temp = (slash == std::string::npos ? "" : target.substr(0, slash + 1)) + ".writing-XXXXXX";
     const int fd = mkstemp(temp.data());
-    if (fd == -1) return std::strerror(errno);
+    if (fd == -1) return std::unexpected(std::strerror(errno));
     // The mode a plain create would have given, rather than mkstemp's owner-only one.
     const mode_t mask = umask(0);
     umask(mask);
@@ -59,7 +60,7 @@ std::optional<std::string> write_whole_file(const std::string& path, const std::
         error = fill_and_close(file, fill);
     }
     if (error == 0 && std::rename(temp.c_str(), target.c_str()) != 0) error = errno;
-    if (error == 0) return std::nullopt;
+    if (error == 0) return {};
     std::remove(temp.c_str());
-    return std::strerror(error);
+    return std::unexpected(std::strerror(error));
 }

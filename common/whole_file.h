@@ -8,9 +8,10 @@
 
 #include <cstdio>
 #include <functional>
-#include <optional>
+#include <expected>
 #include <string>
 
 // `fill` writes the contents into the open file. Returns the system's reason
 // when the file could not be written.
-std::optional<std::string> write_whole_file(const std::string& path, const std::function<void(std::FILE*)>& fill);
+std::expected<void, std::string> write_whole_file(const std::string& path,
+                                                  const std::function<void(std::FILE*)>& fill);

@@ -48,7 +48,7 @@ void close_gap(riscv_elf& elf, uint32_t index, gap g) {
 // Keeps as many of the marked nops as the boundary needs at their final
 // address, written afresh (the assembler's may begin with a 2-byte one), and
 // deletes the rest.
-std::optional<std::string> trim(riscv_elf& elf, const placement& placed, relocation& align) {
+std::expected<void, std::string> trim(riscv_elf& elf, const placement& placed, relocation& align) {
     const uint32_t index = align.section_index;
     section& sec = elf.sections[index];
     const uint32_t at = align.addr;
@@ -58,14 +58,16 @@ std::optional<std::string> trim(riscv_elf& elf, const placement& placed, relocat
         return describe_place(elf, unplaced, index, at);
     };
     if (align.addend < 0 || uint64_t{at} + static_cast<uint32_t>(align.addend) > sec.contents.size())
-        return "the alignment nops at " + where() + " (R_RISCV_ALIGN) reach past the end of " + sec.name;
+        return std::unexpected("the alignment nops at " + where() + " (R_RISCV_ALIGN) reach past the end of " +
+                               sec.name);
     const uint64_t count = static_cast<uint32_t>(align.addend);
     const uint64_t boundary = std::bit_ceil(count + 1);
     const uint64_t address = uint64_t{placed.address[index]} + at;
     const uint64_t keep = (boundary - address % boundary) % boundary;
     if (keep > count || keep % 2 != 0)
-        return "the alignment at " + where() + " needs " + std::to_string(keep) + " bytes to reach a multiple of " +
-               std::to_string(boundary) + ", but the assembler left " + std::to_string(count);
+        return std::unexpected("the alignment at " + where() + " needs " + std::to_string(keep) +
+                               " bytes to reach a multiple of " + std::to_string(boundary) +
+                               ", but the assembler left " + std::to_string(count));
     uint32_t next = at;
     auto put = [&](uint32_t value, unsigned bytes) {
         for (unsigned i = 0; i < bytes; ++i) sec.contents[next++] = static_cast<uint8_t>(value >> (8 * i));
@@ -74,12 +76,12 @@ std::optional<std::string> trim(riscv_elf& elf, const placement& placed, relocat
     while (next < at + keep) put(NOP, 4);
     if (keep < count) close_gap(elf, index, {static_cast<uint32_t>(at + keep), static_cast<uint32_t>(count - keep)});
     align.addend = static_cast<int32_t>(keep);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace
 
-std::optional<std::string> trim_code_alignment(riscv_elf& elf) {
+std::expected<void, std::string> trim_code_alignment(riscv_elf& elf) {
     for (uint32_t index = 0; index < elf.sections.size(); ++index) {
         if (!is_code_section(elf.sections[index])) continue;
         std::vector<size_t> aligns;
@@ -90,9 +92,9 @@ std::optional<std::string> trim_code_alignment(riscv_elf& elf) {
         // Where this section starts follows from the trimmed sizes of those
         // before it. A program that cannot be placed is refused by the placing.
         auto placed = place_sections(elf);
-        if (!placed) return std::nullopt;
+        if (!placed) return {};
         for (size_t i : aligns)
-            if (auto error = trim(elf, *placed, elf.relocations[i])) return error;
+            if (auto trimmed = trim(elf, *placed, elf.relocations[i]); !trimmed) return trimmed;
     }
-    return std::nullopt;
+    return {};
 }

@@ -8,7 +8,7 @@
 
 #include "elf_loader.h"
 
-#include <optional>
+#include <expected>
 #include <string>
 
 // Deletes the surplus nops of every R_RISCV_ALIGN in code, one code section
@@ -17,4 +17,4 @@
 // sizes that span the nops, the later relocations of the section and the
 // addends of relocations against the section itself. Returns why it cannot;
 // leaves a program that cannot be placed as it is.
-std::optional<std::string> trim_code_alignment(riscv_elf& elf);
+std::expected<void, std::string> trim_code_alignment(riscv_elf& elf);

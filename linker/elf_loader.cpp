@@ -38,27 +38,29 @@ std::optional<std::string> string_at(const std::vector<uint8_t>& table, uint32_t
 }
 
 // What the reader needs of the header, each with what is wrong when it does not hold.
-std::optional<std::string> check_header(const Elf32_Ehdr& h) {
+std::expected<void, std::string> check_header(const Elf32_Ehdr& h) {
     if (std::memcmp(h.e_ident, ELFMAG, SELFMAG) != 0)
-        return "the object is not an ELF file: it does not start with 0x7f 'ELF'";
+        return std::unexpected("the object is not an ELF file: it does not start with 0x7f 'ELF'");
     const auto number = [](unsigned value) { return std::to_string(value); };
     if (h.e_ident[EI_CLASS] != ELFCLASS32)
-        return "the object is not 32-bit ELF: its class is " + number(h.e_ident[EI_CLASS]) + ", not 1";
+        return std::unexpected("the object is not 32-bit ELF: its class is " + number(h.e_ident[EI_CLASS]) + ", not 1");
     if (h.e_ident[EI_DATA] != ELFDATA2LSB)
-        return "the object is not little-endian: its data encoding is " + number(h.e_ident[EI_DATA]) + ", not 1";
+        return std::unexpected("the object is not little-endian: its data encoding is " + number(h.e_ident[EI_DATA]) +
+                               ", not 1");
     if (h.e_machine != EM_RISCV)
-        return "the object is not for RISC-V: its machine is " + number(h.e_machine) + ", not 243";
-    if (h.e_type != ET_REL) return "the object is not relocatable: its type is " + number(h.e_type) + ", not 1";
-    if (h.e_shnum == 0) return std::string("the object has no sections");
+        return std::unexpected("the object is not for RISC-V: its machine is " + number(h.e_machine) + ", not 243");
+    if (h.e_type != ET_REL)
+        return std::unexpected("the object is not relocatable: its type is " + number(h.e_type) + ", not 1");
+    if (h.e_shnum == 0) return std::unexpected(std::string("the object has no sections"));
     if (h.e_shentsize != sizeof(Elf32_Shdr))
-        return "the object's section headers are " + number(h.e_shentsize) + " bytes each, not 40";
-    return std::nullopt;
+        return std::unexpected("the object's section headers are " + number(h.e_shentsize) + " bytes each, not 40");
+    return {};
 }
 
 result<Elf32_Ehdr> read_header(std::span<const uint8_t> file) {
     if (file.size() < sizeof(Elf32_Ehdr)) return std::unexpected("Error Reading Header");
     const auto header = read_at<Elf32_Ehdr>(file, 0);
-    if (auto error = check_header(header)) return std::unexpected(*error);
+    if (auto checked = check_header(header); !checked) return std::unexpected(checked.error());
     return header;
 }
 
@@ -75,29 +77,30 @@ result<std::vector<section>> read_section_headers(std::span<const uint8_t> file,
 bool has_file_bytes(const Elf32_Shdr& header) { return header.sh_type != SHT_NOBITS && header.sh_type != SHT_NULL; }
 
 // Reads nothing twice: the name table is read first, for the names.
-std::optional<std::string> read_contents(std::span<const uint8_t> file, section& sec) {
-    if (!has_file_bytes(sec.header) || !sec.contents.empty()) return std::nullopt;
+std::expected<void, std::string> read_contents(std::span<const uint8_t> file, section& sec) {
+    if (!has_file_bytes(sec.header) || !sec.contents.empty()) return {};
     if (!inside(file, sec.header.sh_offset, sec.header.sh_size))
-        return "section " + sec.name + " lies outside the file";
+        return std::unexpected("section " + sec.name + " lies outside the file");
     const auto bytes = file.subspan(sec.header.sh_offset, sec.header.sh_size);
     sec.contents.assign(bytes.begin(), bytes.end());
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> read_section_names(std::span<const uint8_t> file, std::vector<section>& sections,
+std::expected<void, std::string> read_section_names(std::span<const uint8_t> file, std::vector<section>& sections,
                                               const Elf32_Ehdr& header) {
-    if (sections.empty()) return std::nullopt;
+    if (sections.empty()) return {};
     if (header.e_shstrndx >= sections.size())
-        return "section name table index " + std::to_string(header.e_shstrndx) + " is not a section of the object";
+        return std::unexpected("section name table index " + std::to_string(header.e_shstrndx) +
+                               " is not a section of the object");
     section& names = sections[header.e_shstrndx];
     names.name = "name table";
-    if (auto error = read_contents(file, names)) return error;
+    if (auto read = read_contents(file, names); !read) return read;
     for (size_t i = 0; i < sections.size(); ++i) {
         auto name = string_at(names.contents, sections[i].header.sh_name);
-        if (!name) return "section " + std::to_string(i) + " has a name outside the string table";
+        if (!name) return std::unexpected("section " + std::to_string(i) + " has a name outside the string table");
         sections[i].name = std::move(*name);
     }
-    return std::nullopt;
+    return {};
 }
 
 // The symbols of the first SHT_SYMTAB section, named from the table its sh_link names.
@@ -161,9 +164,9 @@ result<riscv_elf> parse_riscv32i_elf(std::span<const uint8_t> file) {
     auto sections = read_section_headers(file, elf.header);
     if (!sections) return std::unexpected(sections.error());
     elf.sections = std::move(*sections);
-    if (auto error = read_section_names(file, elf.sections, elf.header)) return std::unexpected(*error);
+    if (auto named = read_section_names(file, elf.sections, elf.header); !named) return std::unexpected(named.error());
     for (section& sec : elf.sections)
-        if (auto error = read_contents(file, sec)) return std::unexpected(*error);
+        if (auto read = read_contents(file, sec); !read) return std::unexpected(read.error());
     auto symbols = read_symtab(elf.sections);
     if (!symbols) return std::unexpected(symbols.error());
     elf.symtab = std::move(*symbols);

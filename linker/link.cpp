@@ -349,8 +349,8 @@ std::string joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings, const std::string& source_path) {
-    if (auto error = trim_code_alignment(elf))
-        return std::unexpected(diagnostic_start(source_path, std::nullopt, "error") + *error);
+    if (auto trimmed = trim_code_alignment(elf); !trimmed)
+        return std::unexpected(diagnostic_start(source_path, std::nullopt, "error") + trimmed.error());
     auto placed = place_sections(elf);
     if (!placed) return std::unexpected(placement_refusal(elf, source_path, placed.error()));
     rebase_symbols(elf, *placed);

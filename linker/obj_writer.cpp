@@ -49,9 +49,9 @@ bool write_data_section(const section& sec, std::vector<uint8_t>& out, uint32_t 
     return true;
 }
 
-std::optional<std::string> write_obj_file(const std::string& path, const std::vector<uint8_t>& image) {
-    const auto reason =
+std::expected<void, std::string> write_obj_file(const std::string& path, const std::vector<uint8_t>& image) {
+    const auto written =
         write_whole_file(path, [&](std::FILE* file) { std::fwrite(image.data(), 1, image.size(), file); });
-    if (reason) return "cannot write obj file '" + path + "': " + *reason;
-    return std::nullopt;
+    if (!written) return std::unexpected("cannot write obj file '" + path + "': " + written.error());
+    return {};
 }

@@ -7,7 +7,7 @@
 #include "place.h"
 
 #include <cstdint>
-#include <optional>
+#include <expected>
 #include <string>
 #include <vector>
 
@@ -19,4 +19,4 @@ bool write_data_section(const section& sec, std::vector<uint8_t>& out, uint32_t 
 
 // Writes the image next to `path` and renames it over `path` only when it is
 // complete, so a failed write never leaves a half image behind.
-std::optional<std::string> write_obj_file(const std::string& path, const std::vector<uint8_t>& image);
+std::expected<void, std::string> write_obj_file(const std::string& path, const std::vector<uint8_t>& image);

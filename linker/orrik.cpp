@@ -105,9 +105,9 @@ int wait_for_assembler(pid_t pid) {
 }
 
 // Runs the assembler on the source and waits for it; returns the message to stop with, if any.
-std::optional<std::string> assemble(const std::string& fname, const std::string& obj_name) {
+std::expected<void, std::string> assemble(const std::string& fname, const std::string& obj_name) {
     const std::optional<std::string> assembler = find_assembler(assembler_search_path());
-    if (!assembler) return std::string(NO_ASSEMBLER) + "\nError: invalid risc-v assembly file ipnut";
+    if (!assembler) return std::unexpected(std::string(NO_ASSEMBLER) + "\nError: invalid risc-v assembly file ipnut");
     const std::string source = as_operand(fname), object = as_operand(obj_name);
     std::vector<const char*> args = {assembler->c_str(), "--target=riscv32", "-march=rv32im", "-nostdlib",
                                      "-Wnoincompatible-library-redeclaration", "-c", source.c_str()};
@@ -121,7 +121,7 @@ std::optional<std::string> assemble(const std::string& fname, const std::string&
     std::cout.flush();
     std::cerr.flush();
     const pid_t pid = fork();
-    if (pid == -1) return "CRITICAL SYSTEM ERROR";
+    if (pid == -1) return std::unexpected("CRITICAL SYSTEM ERROR");
     if (pid == 0) {
         const sigset_t blocked = stop_signals(true);
         sigprocmask(SIG_UNBLOCK, &blocked, nullptr);
@@ -129,9 +129,9 @@ std::optional<std::string> assemble(const std::string& fname, const std::string&
         _exit(1);  // not exit: the parent's buffers must not be flushed twice
     }
     const int status = wait_for_assembler(pid);
-    if (status == -1 || (status & 0x7f) != 0) return "CRITICAL SYSTEM ERROR";
-    if (((status >> 8) & 0xff) != 0) return "Error: invalid risc-v assembly file ipnut";
-    return std::nullopt;
+    if (status == -1 || (status & 0x7f) != 0) return std::unexpected("CRITICAL SYSTEM ERROR");
+    if (((status >> 8) & 0xff) != 0) return std::unexpected("Error: invalid risc-v assembly file ipnut");
+    return {};
 }
 
 int link(const std::string& fname) {
@@ -142,9 +142,9 @@ int link(const std::string& fname) {
     std::signal(SIGCHLD, SIG_DFL);  // ignored, it would take the assembler's status away
     const sigset_t blocked = stop_signals(true);
     sigprocmask(SIG_BLOCK, &blocked, nullptr);
-    if (auto error = assemble(fname, obj_name)) {
+    if (auto assembled = assemble(fname, obj_name); !assembled) {
         write_idiom_hints(fname, std::cerr);
-        std::cerr << *error << std::endl;
+        std::cerr << assembled.error() << std::endl;
         return 1;
     }
     auto elf = load_riscv32i_elf(obj_name);
@@ -158,8 +158,8 @@ int link(const std::string& fname) {
         return 1;
     }
     end_if_stopped();
-    if (auto error = write_obj_file(obj_name, *image)) {
-        std::cerr << *error << std::endl;
+    if (auto written = write_obj_file(obj_name, *image); !written) {
+        std::cerr << written.error() << std::endl;
         return 1;
     }
     end_if_stopped();

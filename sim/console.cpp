@@ -140,8 +140,8 @@ void put_hex_line(std::FILE* file, uint32_t value, int width) {
 
 // The files of info and dump are whole or absent; a failure is reported and the console goes on.
 void write_output_file(const std::string& fname, const std::function<void(std::FILE*)>& fill) {
-    if (auto reason = write_whole_file(fname, fill))
-        std::cerr << "cannot write " << printable(fname) << ": " << *reason << std::endl;
+    if (auto written = write_whole_file(fname, fill); !written)
+        std::cerr << "cannot write " << printable(fname) << ": " << written.error() << std::endl;
 }
 
 void write_addresses(const char* fname, const std::set<uint32_t>& addresses) {
