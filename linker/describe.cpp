@@ -211,6 +211,14 @@ std::string unsupported(uint32_t type, const std::string& place) {
     return "relocation " + name + " at " + place + " is not supported by orrik" + refusal_hint(type);
 }
 
+std::string undefined_label(const std::string& name, const std::string& place, const std::optional<source_line>& line,
+                            const std::optional<std::string>& guess) {
+    std::string message = "undefined label '" + name + "' at " + place;
+    if (line) message += " (line " + std::to_string(line->number) + ": " + line->text + ")";
+    if (guess) message += "; did you mean '" + *guess + "'?";
+    return message;
+}
+
 std::string out_of_reach(field into, const std::string& place, const std::string& target, int64_t distance) {
     const field_reach reach = row_of(into).reach;
     const std::string what = into == field::B ? "branch" : "jump";

@@ -73,6 +73,9 @@ std::string diagnostic_start(const std::string& file, std::optional<size_t> line
 // `place` is where it patches in describe_place's words, `target` what it names
 // in describe_target's.
 std::string unsupported(uint32_t type, const std::string& place);
+// `line` quotes the source that uses the label, `guess` a defined one spelt alike.
+std::string undefined_label(const std::string& name, const std::string& place, const std::optional<source_line>& line,
+                            const std::optional<std::string>& guess);
 std::string out_of_reach(field into, const std::string& place, const std::string& target, int64_t distance);
 std::string outside_section(uint32_t offset, const std::string& section_name, field into);
 std::string no_such_symbol(uint32_t offset, uint32_t symbol_index, size_t symbols);

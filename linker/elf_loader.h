@@ -38,7 +38,7 @@ struct symbol {
 bool is_mapping_symbol(const symbol& sym);
 
 struct relocation {
-    uint32_t addr = 0;  // byte offset within the section it patches
+    uint32_t addr = 0;  // an offset, not an address: bytes from the start of the section it patches
     uint32_t symbol_index = 0;
     uint8_t type = 0;
     int32_t addend = 0;

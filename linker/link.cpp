@@ -127,11 +127,8 @@ void refuse(link_state& s, const relocation& relo, const std::string& message) {
 
 void report_undefined(link_state& s, const relocation& relo) {
     const std::string& name = s.elf.symtab[relo.symbol_index].name;
-    std::string message = "undefined label '" + name + "' at " + where(s, relo);
     const auto line = line_of(s, relo);
-    if (line) message += " (line " + std::to_string(line->number) + ": " + line->text + ")";
-    if (auto guess = closest_label(s.elf, name)) message += "; did you mean '" + *guess + "'?";
-    s.errors.push_back(error_start(s, line) + message);
+    s.errors.push_back(error_start(s, line) + undefined_label(name, where(s, relo), line, closest_label(s.elf, name)));
 }
 
 // Where a relocation's field lies must be inside its section.

@@ -87,6 +87,31 @@ TEST(Relocate, ReachOfEachField) {
     for (const row& r : rows) EXPECT_EQ(fits(r.into, r.value), r.fits) << static_cast<int>(r.into) << " " << r.value;
 }
 
+TEST(Relocate, DataFieldsKeepTheBitsAroundThem) {
+    struct row {
+        field into;
+        bool set;
+        int64_t sum;
+        std::vector<uint8_t> before, after;  // `after` empty: the sum does not fit
+    };
+    const row rows[] = {
+        {field::DATA6, false, -1, {0xc5, 0x77}, {0xc4, 0x77}},  // the top two bits stay
+        {field::DATA6, true, 63, {0xc0}, {0xff}},
+        {field::DATA8, false, 1, {0xff}, {0x00}},  // -1 + 1, read as signed
+        {field::DATA8, true, 256, {0xff}, {}},
+        {field::DATA16, false, -100000, {0xff, 0xff}, {}},  // fits neither reading
+        {field::DATA32, true, 0x12345678, {0, 0, 0, 0, 9}, {0x78, 0x56, 0x34, 0x12, 9}},
+        {field::DATA32, true, 5, {0, 0}, {0, 0}},  // .bss: nothing stored to patch
+    };
+    for (const row& r : rows) {
+        std::vector<uint8_t> bytes = r.before;
+        const auto written = write_data_field(bytes, 0, r.into, r.set, r.sum);
+        EXPECT_EQ(written.has_value(), !r.after.empty()) << static_cast<int>(r.into) << " " << r.sum;
+        if (written) EXPECT_EQ(bytes, r.after) << static_cast<int>(r.into) << " " << r.sum;
+        else EXPECT_EQ(written.error(), r.set ? r.sum : 65535 + r.sum);  // the unsigned reading, for the message
+    }
+}
+
 // A hand-made object with the sections the assembler writes.
 Elf32_Shdr header(uint32_t type, uint32_t flags, uint32_t size, uint32_t align = 1) {
     Elf32_Shdr h{};
