@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <type_traits>
 
 // Built on the defaulted move constructor, so a new member moves without being
 // listed here. A defaulted assignment would not do: moving a container into
 // itself empties it, and a self-move must keep the machine.
+static_assert(std::is_nothrow_move_constructible_v<riscv_prog>);
 riscv_prog& riscv_prog::operator=(riscv_prog&& other) noexcept {
     if (this == &other) return *this;
     std::destroy_at(this);

@@ -66,7 +66,7 @@ public:
     explicit riscv_prog(riscv_mem memory) : mem(std::move(memory)) {}
     riscv_prog(const riscv_prog&) = delete;
     riscv_prog& operator=(const riscv_prog&) = delete;
-    riscv_prog(riscv_prog&&) noexcept = default;
+    riscv_prog(riscv_prog&&) = default;
     riscv_prog& operator=(riscv_prog&& other) noexcept;
 
     std::expected<uint32_t, std::string> run();
