@@ -184,7 +184,8 @@ result<riscv_elf> load_riscv32i_elf(const std::string& elf_fname) {
     // The whole object, read in pieces: memory follows the bytes that are really there.
     std::vector<uint8_t> bytes;
     struct stat info {};
-    if (fstat(fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode)) bytes.reserve(static_cast<size_t>(info.st_size));
+    if (fstat(fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode))
+        bytes.reserve(static_cast<size_t>(info.st_size));
     uint8_t chunk[65536];
     size_t got = 0;
     while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) bytes.insert(bytes.end(), chunk, chunk + got);

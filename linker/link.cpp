@@ -157,9 +157,8 @@ void patch_word(link_state& s, const relocation& relo, uint32_t address, field i
 
 void apply_to_code(link_state& s, const relocation& relo, const relocation_rule& rule, uint32_t place,
                    uint32_t value) {
-    if (is_data_field(rule.into)) {
+    if (is_data_field(rule.into))
         return refuse(s, relo, data_in_code(where(s, relo), describe_target(s.elf, relo.symbol_index, relo.addend)));
-    }
     if (rule.into == field::B || rule.into == field::J) {
         const auto distance = static_cast<int64_t>(static_cast<int32_t>(value));
         if (!fits(rule.into, distance))
@@ -176,9 +175,8 @@ void apply_to_code(link_state& s, const relocation& relo, const relocation_rule&
 }
 
 void apply_to_data(link_state& s, const relocation& relo, const relocation_rule& rule, int64_t value) {
-    if (!is_data_field(rule.into)) {
+    if (!is_data_field(rule.into))
         return refuse(s, relo, instruction_in_data(relo.type, where(s, relo), s.elf.sections[relo.section_index].name));
-    }
     data_sum& sum = s.data_sums[{relo.section_index, relo.addr}];
     sum.into = rule.into;
     if (!sum.first) sum.first = &relo;

@@ -86,7 +86,7 @@ constexpr std::array<std::pair<uint32_t, const char*>, 27> REFUSED_NAMES = {{
 constexpr uint32_t BRANCH_OPCODE = 0b1100011;
 constexpr uint32_t JAL_OPCODE = 0b1101111;
 
-// The rest take the low bits of a 32-bit value, and every 32-bit value has them.
+// U, I, S and CALL take the low bits of a 32-bit value, and every 32-bit value has them.
 constexpr field_reach ANY_WORD = {INT32_MIN, UINT32_MAX, 1};
 
 // A data field's value may be meant signed or unsigned: either reading of the bits.
@@ -109,7 +109,11 @@ constexpr std::array<field_row, 11> FIELDS = {{
     {field::DATA16, R_TYPE, "DATA16", 2, 16, data_reach(16)},
     {field::DATA32, R_TYPE, "DATA32", 4, 32, data_reach(32)},
 }};
-static_assert(FIELDS[static_cast<size_t>(field::DATA32)].into == field::DATA32);
+static_assert([] {
+    for (size_t i = 0; i < FIELDS.size(); ++i)
+        if (FIELDS[i].into != static_cast<field>(i)) return false;
+    return true;
+}());
 
 }  // namespace
 
@@ -194,5 +198,6 @@ std::optional<uint32_t> halve_jump(uint32_t word) {
     if (opcode != BRANCH_OPCODE && opcode != JAL_OPCODE) return word;
     const int32_t distance = opcode == BRANCH_OPCODE ? read_b_imm(word) : read_j_imm(word);
     if (distance % 4 != 0) return std::nullopt;
-    return opcode == BRANCH_OPCODE ? write_b_imm(word, half_distance(distance)) : write_j_imm(word, half_distance(distance));
+    const int32_t half = half_distance(distance);
+    return opcode == BRANCH_OPCODE ? write_b_imm(word, half) : write_j_imm(word, half);
 }
