@@ -11,6 +11,7 @@
 #include "decoder.h"
 #include "opcodes.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -74,9 +75,25 @@ constexpr instruction_row INSTRUCTIONS[] = {
 #undef ROW
 };
 
+// The rows tell funct7 apart only as 0x00, 0x01, 0x20 or any other value.
+constexpr uint32_t funct7_kind(uint32_t funct7) { return funct7 == 0x00 ? 0 : funct7 == 0x01 ? 1 : funct7 == 0x20 ? 2 : 3; }
+constexpr uint32_t instruction_key(uint32_t opcode, uint32_t funct3, uint32_t funct7) {
+    return opcode << 5 | funct3 << 2 | funct7_kind(funct7);
+}
+
+// By instruction_key: the index of the row with those fields, or NO_ROW.
+constexpr uint8_t NO_ROW = 0xff;
+extern const std::array<uint8_t, 128 * 8 * 4> ROW_OF_KEY;
+
 // The row of the instruction with these fields, as an index into INSTRUCTIONS,
 // or nothing when no row has them (an undefined function code or opcode).
-std::optional<uint32_t> find_instruction(uint32_t opcode, uint32_t funct3, uint32_t funct7);
+// Inline: the simulator's step selects with it.
+inline std::optional<uint32_t> find_instruction(uint32_t opcode, uint32_t funct3, uint32_t funct7) {
+    if (opcode >= 128 || funct3 >= 8) return std::nullopt;
+    const uint8_t row = ROW_OF_KEY[instruction_key(opcode, funct3, funct7)];
+    if (row == NO_ROW) return std::nullopt;
+    return row;
+}
 
 // The format of the instructions with this opcode, or nothing for an opcode no
 // row has.

@@ -222,15 +222,15 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
 // instruction costs one indirect jump.
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute(const exec_slot& s, undo_entry& e) {
     switch (s.operation) {
-#define DISPATCH(OPERATION, MNEMONIC, FORMAT, ...) \
-    case op::OPERATION: return execute_format(FORMAT, s, e);
-        RV32IM_INSTRUCTIONS(DISPATCH)
-#undef DISPATCH
         case op::ILLEGAL_R: return execute_r_type(s);
         case op::ILLEGAL_I: return execute_i_type(s, e);
         case op::ILLEGAL_S: return execute_s_type(s, e);
         case op::ILLEGAL_B: return execute_b_type(s);
         case op::ILLEGAL_U: return execute_u_type(s);
+#define DISPATCH(OPERATION, MNEMONIC, FORMAT, ...) \
+    case op::OPERATION: return execute_format(FORMAT, s, e);
+        RV32IM_INSTRUCTIONS(DISPATCH)
+#undef DISPATCH
         default: return "ILLEGAL INSTRUCTION TYPE";
     }
 }

@@ -35,12 +35,12 @@ const uint32_t CODE_LAST = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;  // 0x1ffffff
 // row of the instruction list, in its order. The ILLEGAL_* values stand for a
 // word its format's executor refuses.
 enum class op : uint8_t {
+    NONE,  // no instruction at this address
 #define OPERATION(NAME, ...) NAME,
     RV32IM_INSTRUCTIONS(OPERATION)
 #undef OPERATION
     ILLEGAL_R, ILLEGAL_I, ILLEGAL_S, ILLEGAL_B, ILLEGAL_U,
     ILLEGAL_TYPE,  // a record whose type is none of the six formats
-    NONE,  // no instruction at this address
 };
 
 // One instruction ready to execute.
