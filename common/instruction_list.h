@@ -16,50 +16,50 @@
 #include <optional>
 
 // X(OPERATION, mnemonic, format, opcode, funct3, funct7)
-#define RV32IM_INSTRUCTIONS(X)                      \
-    X(ADD, "add", R_TYPE, OPCODE_OP, 0, 0x00)       \
-    X(SUB, "sub", R_TYPE, OPCODE_OP, 0, 0x20)       \
-    X(SLL, "sll", R_TYPE, OPCODE_OP, 1, 0x00)       \
-    X(SLT, "slt", R_TYPE, OPCODE_OP, 2, 0x00)       \
-    X(SLTU, "sltu", R_TYPE, OPCODE_OP, 3, 0x00)     \
-    X(XOR, "xor", R_TYPE, OPCODE_OP, 4, 0x00)       \
-    X(SRL, "srl", R_TYPE, OPCODE_OP, 5, 0x00)       \
-    X(SRA, "sra", R_TYPE, OPCODE_OP, 5, 0x20)       \
-    X(OR, "or", R_TYPE, OPCODE_OP, 6, 0x00)         \
-    X(AND, "and", R_TYPE, OPCODE_OP, 7, 0x00)       \
-    X(MUL, "mul", R_TYPE, OPCODE_OP, 0, 0x01)       \
-    X(MULH, "mulh", R_TYPE, OPCODE_OP, 1, 0x01)     \
-    X(MULHSU, "mulhsu", R_TYPE, OPCODE_OP, 2, 0x01) \
-    X(MULHU, "mulhu", R_TYPE, OPCODE_OP, 3, 0x01)   \
-    X(DIV, "div", R_TYPE, OPCODE_OP, 4, 0x01)       \
-    X(DIVU, "divu", R_TYPE, OPCODE_OP, 5, 0x01)     \
-    X(REM, "rem", R_TYPE, OPCODE_OP, 6, 0x01)       \
-    X(REMU, "remu", R_TYPE, OPCODE_OP, 7, 0x01)     \
-    X(JALR, "jalr", I_TYPE, OPCODE_JALR, 0, 0x00)   \
-    X(ADDI, "addi", I_TYPE, OPCODE_OP_IMM, 0, 0x00) \
-    X(SLTI, "slti", I_TYPE, OPCODE_OP_IMM, 2, 0x00) \
-    X(SLTIU, "sltiu", I_TYPE, OPCODE_OP_IMM, 3, 0x00) \
-    X(XORI, "xori", I_TYPE, OPCODE_OP_IMM, 4, 0x00) \
-    X(ORI, "ori", I_TYPE, OPCODE_OP_IMM, 6, 0x00)   \
-    X(ANDI, "andi", I_TYPE, OPCODE_OP_IMM, 7, 0x00) \
-    X(SLLI, "slli", I_TYPE, OPCODE_OP_IMM, 1, 0x00) \
-    X(SRLI, "srli", I_TYPE, OPCODE_OP_IMM, 5, 0x00) \
-    X(SRAI, "srai", I_TYPE, OPCODE_OP_IMM, 5, 0x20) \
-    X(LB, "lb", I_TYPE, OPCODE_LOAD, 0, 0x00)       \
-    X(LH, "lh", I_TYPE, OPCODE_LOAD, 1, 0x00)       \
-    X(LW, "lw", I_TYPE, OPCODE_LOAD, 2, 0x00)       \
-    X(LBU, "lbu", I_TYPE, OPCODE_LOAD, 4, 0x00)     \
-    X(LHU, "lhu", I_TYPE, OPCODE_LOAD, 5, 0x00)     \
-    X(SB, "sb", S_TYPE, OPCODE_STORE, 0, 0x00)      \
-    X(SH, "sh", S_TYPE, OPCODE_STORE, 1, 0x00)      \
-    X(SW, "sw", S_TYPE, OPCODE_STORE, 2, 0x00)      \
-    X(BEQ, "beq", B_TYPE, OPCODE_BRANCH, 0, 0x00)   \
-    X(BNE, "bne", B_TYPE, OPCODE_BRANCH, 1, 0x00)   \
-    X(BLT, "blt", B_TYPE, OPCODE_BRANCH, 4, 0x00)   \
-    X(BGE, "bge", B_TYPE, OPCODE_BRANCH, 5, 0x00)   \
-    X(BLTU, "bltu", B_TYPE, OPCODE_BRANCH, 6, 0x00) \
-    X(BGEU, "bgeu", B_TYPE, OPCODE_BRANCH, 7, 0x00) \
-    X(LUI, "lui", U_TYPE, OPCODE_LUI, 0, 0x00)      \
+#define RV32IM_INSTRUCTIONS(X)                       \
+    X(ADD, "add", R_TYPE, OPCODE_OP, 0, 0x00)        \
+    X(SUB, "sub", R_TYPE, OPCODE_OP, 0, 0x20)        \
+    X(SLL, "sll", R_TYPE, OPCODE_OP, 1, 0x00)        \
+    X(SLT, "slt", R_TYPE, OPCODE_OP, 2, 0x00)        \
+    X(SLTU, "sltu", R_TYPE, OPCODE_OP, 3, 0x00)      \
+    X(XOR, "xor", R_TYPE, OPCODE_OP, 4, 0x00)        \
+    X(SRL, "srl", R_TYPE, OPCODE_OP, 5, 0x00)        \
+    X(SRA, "sra", R_TYPE, OPCODE_OP, 5, 0x20)        \
+    X(OR, "or", R_TYPE, OPCODE_OP, 6, 0x00)          \
+    X(AND, "and", R_TYPE, OPCODE_OP, 7, 0x00)        \
+    X(MUL, "mul", R_TYPE, OPCODE_OP, 0, 0x01)        \
+    X(MULH, "mulh", R_TYPE, OPCODE_OP, 1, 0x01)      \
+    X(MULHSU, "mulhsu", R_TYPE, OPCODE_OP, 2, 0x01)  \
+    X(MULHU, "mulhu", R_TYPE, OPCODE_OP, 3, 0x01)    \
+    X(DIV, "div", R_TYPE, OPCODE_OP, 4, 0x01)        \
+    X(DIVU, "divu", R_TYPE, OPCODE_OP, 5, 0x01)      \
+    X(REM, "rem", R_TYPE, OPCODE_OP, 6, 0x01)        \
+    X(REMU, "remu", R_TYPE, OPCODE_OP, 7, 0x01)      \
+    X(JALR, "jalr", I_TYPE, OPCODE_JALR, 0, 0x00)    \
+    X(ADDI, "addi", I_TYPE, OPCODE_OP_IMM, 0, 0x00)  \
+    X(SLTI, "slti", I_TYPE, OPCODE_OP_IMM, 2, 0x00)  \
+    X(SLTIU, "sltiu", I_TYPE, OPCODE_OP_IMM, 3, 0x00)\
+    X(XORI, "xori", I_TYPE, OPCODE_OP_IMM, 4, 0x00)  \
+    X(ORI, "ori", I_TYPE, OPCODE_OP_IMM, 6, 0x00)    \
+    X(ANDI, "andi", I_TYPE, OPCODE_OP_IMM, 7, 0x00)  \
+    X(SLLI, "slli", I_TYPE, OPCODE_OP_IMM, 1, 0x00)  \
+    X(SRLI, "srli", I_TYPE, OPCODE_OP_IMM, 5, 0x00)  \
+    X(SRAI, "srai", I_TYPE, OPCODE_OP_IMM, 5, 0x20)  \
+    X(LB, "lb", I_TYPE, OPCODE_LOAD, 0, 0x00)        \
+    X(LH, "lh", I_TYPE, OPCODE_LOAD, 1, 0x00)        \
+    X(LW, "lw", I_TYPE, OPCODE_LOAD, 2, 0x00)        \
+    X(LBU, "lbu", I_TYPE, OPCODE_LOAD, 4, 0x00)      \
+    X(LHU, "lhu", I_TYPE, OPCODE_LOAD, 5, 0x00)      \
+    X(SB, "sb", S_TYPE, OPCODE_STORE, 0, 0x00)       \
+    X(SH, "sh", S_TYPE, OPCODE_STORE, 1, 0x00)       \
+    X(SW, "sw", S_TYPE, OPCODE_STORE, 2, 0x00)       \
+    X(BEQ, "beq", B_TYPE, OPCODE_BRANCH, 0, 0x00)    \
+    X(BNE, "bne", B_TYPE, OPCODE_BRANCH, 1, 0x00)    \
+    X(BLT, "blt", B_TYPE, OPCODE_BRANCH, 4, 0x00)    \
+    X(BGE, "bge", B_TYPE, OPCODE_BRANCH, 5, 0x00)    \
+    X(BLTU, "bltu", B_TYPE, OPCODE_BRANCH, 6, 0x00)  \
+    X(BGEU, "bgeu", B_TYPE, OPCODE_BRANCH, 7, 0x00)  \
+    X(LUI, "lui", U_TYPE, OPCODE_LUI, 0, 0x00)       \
     X(AUIPC, "auipc", U_TYPE, OPCODE_AUIPC, 0, 0x00) \
     X(JAL, "jal", J_TYPE, OPCODE_JAL, 0, 0x00)
 

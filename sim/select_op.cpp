@@ -13,7 +13,7 @@ op operation_of(const Instruction& instr) {
     if (instr.type >= std::size(REFUSED)) return op::ILLEGAL_TYPE;
     // A row of another format than the record's would run in the wrong executor.
     const std::optional<uint32_t> row = find_instruction(instr.opcode, instr.funct3, instr.funct7);
-    if (row && INSTRUCTIONS[*row].format == instr.type) return static_cast<op>(*row + 1);
+    if (row && INSTRUCTIONS[*row].format == instr.type) return static_cast<op>(*row + 1);  // after op::NONE
     return REFUSED[instr.type];
 }
 

@@ -31,9 +31,9 @@ const std::size_t NUM_REGISTERS = 32;
 // The last address of the code segment.
 const uint32_t CODE_LAST = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;  // 0x1fffffff
 
-// The operation an instruction performs, selected from its fields: one per
-// row of the instruction list, in its order. The ILLEGAL_* values stand for a
-// word its format's executor refuses.
+// The operation an instruction performs, selected from its fields: after
+// NONE, one per row of the instruction list in its order. The ILLEGAL_* values
+// stand for a word its format's executor refuses.
 enum class op : uint8_t {
     NONE,  // no instruction at this address
 #define OPERATION(NAME, ...) NAME,
