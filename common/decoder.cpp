@@ -9,16 +9,17 @@
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
 // The names of words whose function codes no row of the instruction list has.
-constexpr const char* BAD_R20 = "error_r20";  // funct7 0x20
-constexpr const char* BAD_I = "FUCKKKKKKKKKKKKKKKKKKKK";
-constexpr const char* BAD_S = "unknown_s";
-constexpr const char* BAD_B = "unknown_b";
+constexpr std::string_view BAD_R20 = "error_r20";  // funct7 0x20
+constexpr std::string_view BAD_I = "FUCKKKKKKKKKKKKKKKKKKKK";
+constexpr std::string_view BAD_S = "unknown_s";
+constexpr std::string_view BAD_B = "unknown_b";
 
-void name(Instruction& instr, const char* otherwise) {
+void name(Instruction& instr, std::string_view otherwise) {
     const std::optional<uint32_t> row = find_instruction(instr.opcode, instr.funct3, instr.funct7);
     instr.mnemonic = row ? INSTRUCTIONS[*row].mnemonic : otherwise;
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr uint8_t NO_FORMAT = 0xff;
-
 // Whether a word with these fields is the row's instruction. The I-format
 // shifts decide by funct7: slli ignores it, srli needs 0 and srai takes any other.
 constexpr bool matches(const instruction_row& row, uint32_t opcode, uint32_t funct3, uint32_t funct7) {
@@ -61,8 +59,4 @@ static_assert(every_row_is_its_own());
 }  // namespace
 
 const std::array<uint8_t, 128 * 8 * 4> ROW_OF_KEY = ROW_OF;
-
-std::optional<InstructionType> format_of_opcode(uint32_t opcode) {
-    if (opcode >= 128 || FORMAT_OF[opcode] == NO_FORMAT) return std::nullopt;
-    return static_cast<InstructionType>(FORMAT_OF[opcode]);
-}
+const std::array<uint8_t, 128> FORMAT_OF_OPCODE = FORMAT_OF;

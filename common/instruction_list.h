@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 // X(OPERATION, mnemonic, format, opcode, funct3, funct7)
 #define RV32IM_INSTRUCTIONS(X)                       \
@@ -64,7 +65,7 @@
     X(JAL, "jal", J_TYPE, OPCODE_JAL, 0, 0x00)
 
 struct instruction_row {
-    const char* mnemonic;
+    std::string_view mnemonic;
     InstructionType format;
     uint32_t opcode, funct3, funct7;
 };
@@ -95,6 +96,13 @@ inline std::optional<uint32_t> find_instruction(uint32_t opcode, uint32_t funct3
     return row;
 }
 
+// By opcode: the format of the rows with that opcode, or NO_FORMAT.
+constexpr uint8_t NO_FORMAT = 0xff;
+extern const std::array<uint8_t, 128> FORMAT_OF_OPCODE;
+
 // The format of the instructions with this opcode, or nothing for an opcode no
 // row has.
-std::optional<InstructionType> format_of_opcode(uint32_t opcode);
+inline std::optional<InstructionType> format_of_opcode(uint32_t opcode) {
+    if (opcode >= 128 || FORMAT_OF_OPCODE[opcode] == NO_FORMAT) return std::nullopt;
+    return static_cast<InstructionType>(FORMAT_OF_OPCODE[opcode]);
+}
