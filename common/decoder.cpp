@@ -19,7 +19,7 @@ constexpr std::string_view BAD_I = "FUCKKKKKKKKKKKKKKKKKKKK";
 constexpr std::string_view BAD_S = "unknown_s";
 constexpr std::string_view BAD_B = "unknown_b";
 
-void name(Instruction& instr, std::string_view otherwise) {
+[[gnu::always_inline]] inline void name(Instruction& instr, std::string_view otherwise) {
     const std::optional<uint32_t> row = find_instruction(instr.opcode, instr.funct3, instr.funct7);
     instr.mnemonic = row ? INSTRUCTIONS[*row].mnemonic : otherwise;
 }
