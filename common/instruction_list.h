@@ -1,8 +1,8 @@
 // The RV32IM instructions, one row each: the name of the operation the
 // simulator gives it, its mnemonic, format, opcode, funct3 and funct7. The
-// decoder's mnemonics, the simulator's operations and the dispatch of its run
-// are all made from this list, so an instruction is added here and in the one
-// executor of its format.
+// decoder's mnemonics, the simulator's operations, their selection from a
+// word's fields, the dispatch of run and the tests' encoders are all made from
+// this list, so an instruction is added here and in the one executor of its format.
 //
 // funct3 means nothing to U and J rows, funct7 only to R rows and to the
 // I-format shifts, where it stands in the immediate's top bits.
