@@ -36,10 +36,10 @@ const std::vector<uint32_t> MIXED = {
     enc::lw(7, 5, 0),         // loop: x7 = [x5]
     enc::add(7, 7, 6),        //   x7 += x6
     enc::sw(7, 5, 0),         //   [x5] = x7
-    enc::r(1, 6, 7, 0, 8),    //   x8 = x7 * x6
-    enc::r(1, 6, 8, 4, 9),    //   x9 = x8 / x6
-    enc::i(3, 9, 1, 10),      //   x10 = x9 << 3
-    enc::r(0, 10, 9, 4, 11),  //   x11 = x9 ^ x10
+    enc::mul(8, 7, 6),        //   x8 = x7 * x6
+    enc::div(9, 8, 6),        //   x9 = x8 / x6
+    enc::slli(10, 9, 3),      //   x10 = x9 << 3
+    enc::xor_(11, 9, 10),     //   x11 = x9 ^ x10
     enc::jal(1, 8),           //   call f
     enc::addi(13, 13, -1),    //   one turn less
     enc::bne(13, 0, -18),     //   back to loop

@@ -1,80 +1,70 @@
 #include "decoder.h"
 
 #include "bits.h"
+#include "instruction_list.h"
 #include "riscv_format.h"
 
-#include <array>
 #include <cstdlib>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
-using names = std::array<const char*, 8>;  // indexed by funct3
+// The names of words whose function codes no row of the instruction list has.
+constexpr std::string_view BAD_R20 = "error_r20";  // funct7 0x20
+constexpr std::string_view BAD_I = "FUCKKKKKKKKKKKKKKKKKKKK";
+constexpr std::string_view BAD_S = "unknown_s";
+constexpr std::string_view BAD_B = "unknown_b";
 
-constexpr names R_BASE = {"add", "sll", "slt", "sltu", "xor", "srl", "or", "and"};
-constexpr names R_MULDIV = {"mul", "mulh", "mulhsu", "mulhu", "div", "divu", "rem", "remu"};
-constexpr names R_ALT = {"sub", "error_r20", "error_r20", "error_r20",
-                         "error_r20", "sra", "error_r20", "error_r20"};
-
-constexpr const char* BAD_I = "FUCKKKKKKKKKKKKKKKKKKKK";
-constexpr names I_ARITH = {"addi", "slli", "slti", "sltiu", "xori", "srli", "ori", "andi"};
-constexpr names I_LOAD = {"lb", "lh", "lw", BAD_I, "lbu", "lhu", BAD_I, BAD_I};
-constexpr names S_STORE = {"sb", "sh", "sw", "unknown_s", "unknown_s", "unknown_s", "unknown_s", "unknown_s"};
-constexpr names B_BRANCH = {"beq", "bne", "unknown_b", "unknown_b", "blt", "bge", "bltu", "bgeu"};
+[[gnu::always_inline]] inline void name(Instruction& instr, std::string_view otherwise) {
+    const std::optional<uint32_t> row = find_instruction(instr.opcode, instr.funct3, instr.funct7);
+    instr.mnemonic = row ? INSTRUCTIONS[*row].mnemonic : otherwise;
+}
 
 }  // namespace
 
 void decode_r_type(Instruction& instr) {
     instr.imm = 0;
     instr.uimm = 0;
-    switch (instr.funct7) {
-        case 0x00: instr.mnemonic = R_BASE[instr.funct3]; break;
-        case 0x01: instr.mnemonic = R_MULDIV[instr.funct3]; break;
-        case 0x20: instr.mnemonic = R_ALT[instr.funct3]; break;
-        default: break;  // undefined funct7: the mnemonic stays empty
-    }
+    name(instr, instr.funct7 == 0x20 ? BAD_R20 : "");  // any other undefined funct7: no name
 }
 
 void decode_i_type(Instruction& instr) {
     const uint32_t w = instr.encoding;
     instr.uimm = bits(w, 31, 20);
     instr.imm = read_i_imm(w);
-    if (instr.opcode == 0x03) {
-        instr.mnemonic = I_LOAD[instr.funct3];
-    } else if (instr.opcode == 0x67) {
-        instr.mnemonic = instr.funct3 == 0 ? "jalr" : BAD_I;
-    } else {
-        const bool is_shift = instr.funct3 == 1 || instr.funct3 == 5;
-        if (is_shift) {
-            instr.uimm &= 0x1f;
-            instr.imm &= 0x1f;
-        }
-        instr.mnemonic = I_ARITH[instr.funct3];
-        if (instr.funct3 == 5 && instr.funct7 != 0) instr.mnemonic = "srai";
+    const bool is_shift = instr.opcode == OPCODE_OP_IMM && (instr.funct3 == 1 || instr.funct3 == 5);
+    if (is_shift) {
+        instr.uimm &= 0x1f;
+        instr.imm &= 0x1f;
     }
+    name(instr, BAD_I);
 }
 
 void decode_s_type(Instruction& instr) {
     instr.imm = read_s_imm(instr.encoding);
-    instr.mnemonic = S_STORE[instr.funct3];
+    name(instr, BAD_S);
 }
 
 void decode_b_type(Instruction& instr) {
     instr.imm = read_b_imm(instr.encoding);
-    instr.mnemonic = B_BRANCH[instr.funct3];
+    name(instr, BAD_B);
 }
 
 void decode_u_type(Instruction& instr) {
     instr.imm = read_u_imm(instr.encoding);
-    instr.mnemonic = instr.opcode == 0x17 ? "auipc" : "lui";
+    name(instr, "");
 }
 
 void decode_j_type(Instruction& instr) {
     instr.imm = read_j_imm(instr.encoding);
-    instr.mnemonic = "jal";
+    name(instr, "");
 }
+
+bool has_known_opcode(uint32_t opcode) { return format_of_opcode(opcode).has_value(); }
 
 Instruction decode_quietly(uint32_t instruction) {
     Instruction instr;
@@ -85,17 +75,19 @@ Instruction decode_quietly(uint32_t instruction) {
     instr.funct3 = bits(instruction, 14, 12);
     instr.funct7 = instruction >> 25;
     instr.encoding = instruction;
-    switch (instr.opcode) {
-        case 0x33: instr.type = R_TYPE; decode_r_type(instr); break;
-        case 0x03:
-        case 0x13:
-        case 0x67: instr.type = I_TYPE; decode_i_type(instr); break;
-        case 0x23: instr.type = S_TYPE; decode_s_type(instr); break;
-        case 0x63: instr.type = B_TYPE; decode_b_type(instr); break;
-        case 0x17:
-        case 0x37: instr.type = U_TYPE; decode_u_type(instr); break;
-        case 0x6f: instr.type = J_TYPE; decode_j_type(instr); break;
-        default: instr.mnemonic = UNIDENTIFIED_MNEMONIC; break;
+    const std::optional<InstructionType> format = format_of_opcode(instr.opcode);
+    if (!format) {
+        instr.mnemonic = UNIDENTIFIED_MNEMONIC;
+        return instr;
+    }
+    instr.type = *format;
+    switch (*format) {
+        case R_TYPE: decode_r_type(instr); break;
+        case I_TYPE: decode_i_type(instr); break;
+        case S_TYPE: decode_s_type(instr); break;
+        case B_TYPE: decode_b_type(instr); break;
+        case U_TYPE: decode_u_type(instr); break;
+        case J_TYPE: decode_j_type(instr); break;
     }
     return instr;
 }
@@ -118,7 +110,7 @@ std::string instr_to_string(const Instruction& instr) {
     switch (instr.type) {
         case R_TYPE: out << 'x' << instr.rd << ", x" << instr.rs1 << ", x" << instr.rs2; break;
         case I_TYPE:
-            if (instr.opcode == 0x13)
+            if (instr.opcode == OPCODE_OP_IMM)
                 out << 'x' << instr.rd << ", x" << instr.rs1 << ", " << instr.imm;
             else
                 out << 'x' << instr.rd << ", " << instr.imm << "(x" << instr.rs1 << ')';

@@ -37,13 +37,8 @@ Instruction decode_instruction(uint32_t instruction);
 // whole program and report its unidentified words themselves (word_report.h).
 Instruction decode_quietly(uint32_t instruction);
 
-// The opcodes decode_quietly knows: 0x03, 0x13, 0x17, 0x23, 0x33, 0x37, 0x63, 0x67, 0x6f.
-constexpr bool has_known_opcode(uint32_t opcode) {
-    constexpr uint64_t LOW = (1ull << 0x03) | (1ull << 0x13) | (1ull << 0x17) | (1ull << 0x23) | (1ull << 0x33) |
-                             (1ull << 0x37);
-    constexpr uint64_t HIGH = (1ull << (0x63 - 64)) | (1ull << (0x67 - 64)) | (1ull << (0x6f - 64));
-    return opcode < 128 && (((opcode < 64 ? LOW : HIGH) >> (opcode & 63)) & 1);
-}
+// Whether some instruction of the list has this opcode.
+bool has_known_opcode(uint32_t opcode);
 // The two diagnostic lines of a word whose opcode is unknown.
 void print_unidentified(const Instruction& instr);
 

@@ -1,13 +1,14 @@
 // The simulated RV32IM machine: registers, program counter, breakpoints, the
 // instruction limit, and the sets of data addresses the program touched.
 //
-// Each instruction's operation is selected once from its mnemonic (select_op)
+// Each instruction's operation is selected once from its fields (select_op)
 // instead of comparing the mnemonic text at every step. mem.text stays the
 // source of truth: step selects from it afresh, and run snapshots it into a
 // dense table of selected operations for the span of loaded code.
 #pragma once
 
 #include "address_filter.h"
+#include "instruction_list.h"
 #include "loader.h"
 #include "riscv_constants.h"
 #include "undo_log.h"
@@ -30,18 +31,15 @@ const std::size_t NUM_REGISTERS = 32;
 // The last address of the code segment.
 const uint32_t CODE_LAST = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;  // 0x1fffffff
 
-// The operation an instruction performs, selected from its type and mnemonic.
-// The ILLEGAL_* values stand for a mnemonic its format's executor refuses.
+// The operation an instruction performs, selected from its fields: after
+// NONE, one per row of the instruction list in its order. The ILLEGAL_* values
+// stand for a word its format's executor refuses.
 enum class op : uint8_t {
     NONE,  // no instruction at this address
-    ADD, SUB, SLL, SLT, SLTU, XOR, SRL, SRA, OR, AND,
-    MUL, MULH, MULHSU, MULHU, DIV, DIVU, REM, REMU, ILLEGAL_R,
-    JALR, ADDI, SLTI, SLTIU, XORI, ORI, ANDI, SLLI, SRLI, SRAI,
-    LB, LH, LW, LBU, LHU, ILLEGAL_I,
-    SB, SH, SW, ILLEGAL_S,
-    BEQ, BNE, BLT, BGE, BLTU, BGEU, ILLEGAL_B,
-    LUI, AUIPC, ILLEGAL_U,
-    JAL,
+#define OPERATION(NAME, ...) NAME,
+    RV32IM_INSTRUCTIONS(OPERATION)
+#undef OPERATION
+    ILLEGAL_R, ILLEGAL_I, ILLEGAL_S, ILLEGAL_B, ILLEGAL_U,
     ILLEGAL_TYPE,  // a record whose type is none of the six formats
 };
 
@@ -137,6 +135,7 @@ private:
     std::expected<uint32_t, std::string> step_recording();
     const char* check_pc(bool has_instruction) const;
     fault execute(const exec_slot& s, undo_entry& e);
+    fault execute_format(InstructionType format, const exec_slot& s, undo_entry& e);
     fault execute_r_type(const exec_slot& s);
     fault execute_i_type(const exec_slot& s, undo_entry& e);
     fault execute_s_type(const exec_slot& s, undo_entry& e);

@@ -28,7 +28,7 @@ struct Console : ::testing::Test {
         test::obj_builder()
             .magic()
             .code(CODE, {enc::addi(1, 0, 1), enc::addi(2, 0, -1), enc::lui(5, 0x20000), enc::lw(6, 5, 0),
-                         enc::sw(1, 5, 4), enc::jal(0, 0), enc::r(1, 0, 1, 4, 7)})
+                         enc::sw(1, 5, 4), enc::jal(0, 0), enc::div(7, 1, 0)})
             .data(0x20000000, {0x2a, 0, 0, 0, 0xff, 0xee})
             .symbol(0, "")
             .symbol(CODE, "main")

@@ -1,3 +1,4 @@
+#include "encode.h"
 #include "loader.h"
 #include "riscv_constants.h"
 #include "test_support.h"
@@ -72,9 +73,9 @@ TEST_F(LoaderTest, CodeBlocks) {
     auto mem = load(obj_builder()
                         .magic()
                         .code(0x10000000, {})
-                        .code(0x10000000, {0x00000013, 0x00100093})
-                        .code(0x10000004, {0x00200113})  // a later block replaces the word
-                        .code(0xfffffffc, {0x00000013, 0x00300193}));  // the second word wraps to 0
+                        .code(0x10000000, {enc::NOP, enc::addi(1, 0, 1)})
+                        .code(0x10000004, {enc::addi(2, 0, 2)})  // a later block replaces the word
+                        .code(0xfffffffc, {enc::NOP, enc::addi(3, 0, 3)}));  // the second word wraps to 0
     ASSERT_TRUE(mem) << mem.error();
     EXPECT_EQ(mem->text.size(), 4u);
     EXPECT_EQ(mem->text.at(0x10000004).rd, 2u);

@@ -108,7 +108,7 @@ TEST(Execute, DivisionAndRemainder) {
     EXPECT_EQ(r_op(1, 7, 5, 0).error(), "Modulo Unsigned by Zero");
 
     // The failed step changes nothing and is not counted; repeating it repeats the error.
-    riscv_prog prog = machine({enc::r(1, 2, 1, 5, 3)});
+    riscv_prog prog = machine({enc::divu(3, 1, 2)});
     prog.set_register(1, 9);
     prog.set_register(3, 77);
     EXPECT_EQ(error_of(prog.step()), "Divide Unsigned by Zero");
@@ -140,8 +140,8 @@ TEST(Execute, IllegalMnemonicsAndTheNextWordCheck) {
 }
 
 TEST(Execute, IFormatImmediates) {
-    riscv_prog prog = machine({enc::addi(0, 0, 5), enc::i(-1, 1, 3, 2), enc::i(-1, 3, 3, 4), enc::i(3, 5, 1, 6),
-                               enc::i(0x401, 5, 5, 7), enc::i(1, 5, 5, 8), enc::i(-1, 5, 4, 9), enc::i(-2048, 5, 2, 10)});
+    riscv_prog prog = machine({enc::addi(0, 0, 5), enc::sltiu(2, 1, -1), enc::sltiu(4, 3, -1), enc::slli(6, 5, 3),
+                               enc::srai(7, 5, 1), enc::srli(8, 5, 1), enc::xori(9, 5, -1), enc::slti(10, 5, -2048)});
     prog.set_register(1, 5);
     prog.set_register(3, static_cast<int32_t>(0xffffff00));
     prog.set_register(5, -8);
@@ -174,7 +174,7 @@ TEST(Execute, SltiuComparesWithTheSignExtendedImmediate) {
     };
     riscv_prog prog;
     for (const row& r : rows) {
-        prog.mem.text[CODE] = decode_instruction(enc::i(r.imm, 1, 3, 2));
+        prog.mem.text[CODE] = decode_instruction(enc::sltiu(2, 1, r.imm));
         prog.set_pc(CODE);
         prog.set_register(1, static_cast<int32_t>(r.x));
         ASSERT_TRUE(prog.step());
@@ -183,9 +183,9 @@ TEST(Execute, SltiuComparesWithTheSignExtendedImmediate) {
 }
 
 TEST(Execute, LittleEndianLoadsAndStores) {
-    riscv_prog prog = machine({enc::sw(2, 1, 0), enc::i(0, 1, 4, 3, 0x03), enc::i(2, 1, 1, 4, 0x03),
-                               enc::i(3, 1, 0, 5, 0x03), enc::lw(6, 1, 1), enc::i(3, 1, 5, 7, 0x03),
-                               enc::s(6, 2, 1, 1), enc::s(9, 2, 1, 0)});
+    riscv_prog prog = machine({enc::sw(2, 1, 0), enc::lbu(3, 1, 0), enc::lh(4, 1, 2),
+                               enc::lb(5, 1, 3), enc::lw(6, 1, 1), enc::lhu(7, 1, 3),
+                               enc::sh(2, 1, 6), enc::sb(2, 1, 9)});
     prog.set_register(1, static_cast<int32_t>(DATA));
     prog.set_register(2, static_cast<int32_t>(0x11223344));
     for (int n = 0; n < 8; ++n) ASSERT_TRUE(prog.step()) << n;
@@ -202,7 +202,7 @@ TEST(Execute, LittleEndianLoadsAndStores) {
     EXPECT_EQ(prog.addresses_written, (std::set<uint32_t>{DATA, DATA + 1, DATA + 2, DATA + 3, DATA + 6, DATA + 7, DATA + 9}));
     EXPECT_EQ(prog.addresses_read, (std::set<uint32_t>{DATA, DATA + 1, DATA + 2, DATA + 3, DATA + 4}));
 
-    riscv_prog signs = machine({enc::i(0, 1, 0, 3, 0x03), enc::i(0, 1, 1, 4, 0x03)});
+    riscv_prog signs = machine({enc::lb(3, 1, 0), enc::lh(4, 1, 0)});
     signs.mem.data[0] = 0x80;
     signs.mem.data[1] = 0xff;
     signs.set_register(1, static_cast<int32_t>(DATA));
@@ -218,9 +218,9 @@ TEST(Execute, DataSegmentEdges) {
         uint32_t address;
         bool ok;
     };
-    const row stores[] = {{enc::s(0, 2, 1, 0), 0x2fffffff, true}, {enc::s(0, 2, 1, 1), 0x2ffffffe, true},
-                          {enc::sw(2, 1, 0), 0x2ffffffc, true},   {enc::s(0, 2, 1, 0), 0x30000000, false},
-                          {enc::s(0, 2, 1, 1), 0x2fffffff, false}, {enc::sw(2, 1, 0), 0x2ffffffd, false},
+    const row stores[] = {{enc::sb(2, 1, 0), 0x2fffffff, true},  {enc::sh(2, 1, 0), 0x2ffffffe, true},
+                          {enc::sw(2, 1, 0), 0x2ffffffc, true},  {enc::sb(2, 1, 0), 0x30000000, false},
+                          {enc::sh(2, 1, 0), 0x2fffffff, false}, {enc::sw(2, 1, 0), 0x2ffffffd, false},
                           {enc::sw(2, 1, 0), 0x1ffffffc, false}};
     for (const row& r : stores) {
         riscv_prog prog = machine({r.word});
@@ -239,15 +239,15 @@ TEST(Execute, DataSegmentEdges) {
     lw.set_register(1, 0x2ffffffd);
     EXPECT_EQ(error_of(lw.step()), "Tries to load bytes from non-data memory");
     EXPECT_EQ(lw.addresses_read, (std::set<uint32_t>{0x2ffffffd, 0x2ffffffe, 0x2fffffff, 0x30000000}));
-    riscv_prog lb = machine({enc::i(0, 1, 0, 3, 0x03)});
+    riscv_prog lb = machine({enc::lb(3, 1, 0)});
     lb.set_register(1, 0x1fffffff);
     EXPECT_EQ(error_of(lb.step()), "Tries to load bytes from non-data memory");
     EXPECT_TRUE(lb.addresses_read.empty());
-    riscv_prog lhu = machine({enc::i(0, 1, 5, 3, 0x03)});
+    riscv_prog lhu = machine({enc::lhu(3, 1, 0)});
     lhu.set_register(1, -1);  // the recorded addresses wrap around
     EXPECT_EQ(error_of(lhu.step()), "Tries to load bytes from non-data memory");
     EXPECT_EQ(lhu.addresses_read, (std::set<uint32_t>{0, 0xffffffff}));
-    riscv_prog last = machine({enc::i(0, 1, 4, 3, 0x03), enc::i(-1, 1, 1, 4, 0x03)});
+    riscv_prog last = machine({enc::lbu(3, 1, 0), enc::lh(4, 1, -1)});
     last.set_register(1, 0x2fffffff);
     EXPECT_TRUE(last.step());
     EXPECT_TRUE(last.step());
@@ -369,7 +369,7 @@ TEST(RunControl, RunStopsOnBreakpointsBeforeExecuting) {
 }
 
 TEST(RunControl, RunAndStepAgreeOnEveryFailure) {
-    riscv_prog prog = machine({enc::addi(1, 0, 7), enc::r(1, 0, 1, 4, 2)});
+    riscv_prog prog = machine({enc::addi(1, 0, 7), enc::div(2, 1, 0)});
     EXPECT_EQ(error_of(prog.run()), "Divide by Zero");
     EXPECT_EQ(prog.get_pc(), CODE + 4);
     EXPECT_EQ(prog.instructions_run, 1u);
@@ -467,15 +467,15 @@ TEST(Back, UndoesEachKindOfInstruction) {
         uint32_t word;
     };
     const row rows[] = {
-        {"sb", enc::s(1, 2, 1, 0)},           {"sh", enc::s(3, 2, 1, 1)},
-        {"sw", enc::sw(2, 1, 2)},             {"lb", enc::i(0, 1, 0, 5, 0x03)},
-        {"lh", enc::i(1, 1, 1, 5, 0x03)},     {"lw", enc::lw(5, 1, 4)},
-        {"lbu", enc::i(3, 1, 4, 5, 0x03)},    {"lhu", enc::i(6, 1, 5, 5, 0x03)},
+        {"sb", enc::sb(2, 1, 1)},             {"sh", enc::sh(2, 1, 3)},
+        {"sw", enc::sw(2, 1, 2)},             {"lb", enc::lb(5, 1, 0)},
+        {"lh", enc::lh(5, 1, 1)},             {"lw", enc::lw(5, 1, 4)},
+        {"lbu", enc::lbu(5, 1, 3)},           {"lhu", enc::lhu(5, 1, 6)},
         {"beq taken", enc::beq(3, 3, 4)},     {"beq not taken", enc::beq(2, 3, 4)},
         {"bne taken", enc::bne(2, 3, -2)},    {"jal", enc::jal(1, 4)},
         {"jal x0", enc::jal(0, 2)},           {"jalr rd = rs1", enc::jalr(4, 4, 4)},
-        {"mul", enc::r(1, 3, 2, 0, 6)},       {"mulh", enc::r(1, 3, 2, 1, 6)},
-        {"div", enc::r(1, 3, 2, 4, 2)},       {"remu", enc::r(1, 3, 2, 7, 6)},
+        {"mul", enc::mul(6, 2, 3)},           {"mulh", enc::mulh(6, 2, 3)},
+        {"div", enc::div(2, 2, 3)},           {"remu", enc::remu(6, 2, 3)},
         {"addi to x0", enc::addi(0, 3, 1)},   {"lui", enc::lui(3, 0x12345)},
         {"auipc", enc::auipc(5, 1)},          {"add rd = rs1", enc::add(3, 3, 3)},
     };
