@@ -14,3 +14,7 @@ constexpr uint32_t OPCODE_LUI = 0x37;
 constexpr uint32_t OPCODE_BRANCH = 0x63;
 constexpr uint32_t OPCODE_JALR = 0x67;
 constexpr uint32_t OPCODE_JAL = 0x6f;
+
+// Whole words the linker writes or looks for.
+constexpr uint32_t NOP = 0x00000013;    // addi x0, x0, 0
+constexpr uint32_t ECALL = 0x00000073;

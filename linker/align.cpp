@@ -1,6 +1,7 @@
 #include "align.h"
 
 #include "describe.h"
+#include "opcodes.h"
 #include "place.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr uint32_t NOP = 0x00000013;
 constexpr uint16_t C_NOP = 0x0001;
 
 // Bytes [from, from + count) of a section are gone: where a position in the

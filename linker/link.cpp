@@ -7,6 +7,7 @@
 #include "describe.h"
 #include "hints.h"
 #include "obj_writer.h"
+#include "opcodes.h"
 #include "place.h"
 #include "printable.h"
 #include "relocate.h"
@@ -23,10 +24,6 @@ namespace {
 
 template <class T>
 using result = std::expected<T, std::string>;
-
-constexpr uint32_t NOP = 0x00000013;
-constexpr uint32_t JALR_OPCODE = 0b1100111;
-constexpr uint32_t ECALL = 0x00000073;
 
 // A data field's value, summed over the relocations at one place so that an
 // ADD/SUB pair (a label difference) is checked as a whole, then written once.
@@ -203,7 +200,7 @@ std::optional<std::string> data_home(const link_state& s, uint32_t symbol_index)
 bool jumps_into_data(link_state& s, const relocation& relo, field into, const relocation& target) {
     const uint32_t word = s.code[(place_of(s, relo) - INITIAL_CODE_OFFSET) / 4];
     const bool jump = into == field::B || into == field::J || into == field::CALL ||
-                      (into == field::I && bits(word, 6, 0) == JALR_OPCODE);
+                      (into == field::I && bits(word, 6, 0) == OPCODE_JALR);
     if (!jump) return false;
     const auto home = data_home(s, target.symbol_index);
     if (!home) return false;

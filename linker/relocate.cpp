@@ -1,5 +1,6 @@
 #include "relocate.h"
 
+#include "opcodes.h"
 #include "riscv_format.h"
 
 #include <elf.h>
@@ -81,10 +82,6 @@ constexpr std::array<std::pair<uint32_t, const char*>, 27> REFUSED_NAMES = {{
     {TLSDESC_ADD_LO12, "R_RISCV_TLSDESC_ADD_LO12"},
     {TLSDESC_CALL, "R_RISCV_TLSDESC_CALL"},
 }};
-
-
-constexpr uint32_t BRANCH_OPCODE = 0b1100011;
-constexpr uint32_t JAL_OPCODE = 0b1101111;
 
 // U, I, S and CALL take the low bits of a 32-bit value, and every 32-bit value has them.
 constexpr field_reach ANY_WORD = {INT32_MIN, UINT32_MAX, 1};
@@ -195,9 +192,9 @@ std::expected<void, int64_t> write_data_field(std::vector<uint8_t>& bytes, uint3
 
 std::optional<uint32_t> halve_jump(uint32_t word) {
     const uint32_t opcode = bits(word, 6, 0);
-    if (opcode != BRANCH_OPCODE && opcode != JAL_OPCODE) return word;
-    const int32_t distance = opcode == BRANCH_OPCODE ? read_b_imm(word) : read_j_imm(word);
+    if (opcode != OPCODE_BRANCH && opcode != OPCODE_JAL) return word;
+    const int32_t distance = opcode == OPCODE_BRANCH ? read_b_imm(word) : read_j_imm(word);
     if (distance % 4 != 0) return std::nullopt;
     const int32_t half = half_distance(distance);
-    return opcode == BRANCH_OPCODE ? write_b_imm(word, half) : write_j_imm(word, half);
+    return opcode == OPCODE_BRANCH ? write_b_imm(word, half) : write_j_imm(word, half);
 }
