@@ -50,10 +50,12 @@ std::ostream& hex(std::ostream& os, uint32_t value, int width) {
     return os << std::hex << std::setw(width) << std::setfill('0') << value;
 }
 
-// A label, or else a hexadecimal number: the address argument of break, del and dump.
+// A label, or else a hexadecimal number: the address argument of break, del,
+// dump and mem. Says so on standard error when the word is neither.
 std::optional<uint32_t> address_of(const riscv_prog& prog, const std::string& word) {
     if (auto address = prog.resolve_label(word)) return address;
     if (auto number = str_to_int(word, 16)) return static_cast<uint32_t>(*number);
+    std::cerr << "Unparseable hexadecimal value for address" << std::endl;
     return std::nullopt;
 }
 
@@ -207,10 +209,7 @@ bool breakpoint_command(session& s, const char* usage) {
         std::cerr << usage << std::endl;
         return true;
     }
-    if (auto address = address_of(s.prog, *word))
-        (s.prog.*apply)(*address);
-    else
-        std::cerr << "Unparseable hexadecimal value for address" << std::endl;
+    if (auto address = address_of(s.prog, *word)) (s.prog.*apply)(*address);
     return true;
 }
 
@@ -259,10 +258,7 @@ bool dump_command(session& s) {
         return true;
     }
     const auto address = address_of(s.prog, *address_word);
-    if (!address) {
-        std::cerr << "Unparseable hexadecimal value for address" << std::endl;
-        return true;
-    }
+    if (!address) return true;
     auto length = str_to_int(*length_word, 16);
     if (!length) length = str_to_int(*length_word, 10);
     if (!length) {
@@ -311,10 +307,7 @@ bool mem_command(session& s) {
         return true;
     }
     const auto address = address_of(s.prog, *address_word);
-    if (!address) {
-        std::cerr << "Unparseable hexadecimal value for address" << std::endl;
-        return true;
-    }
+    if (!address) return true;
     std::optional<int> count = MEM_DEFAULT_COUNT;
     if (const auto count_word = next_word(s.words); count_word && !(count = str_to_int(*count_word, 10))) {
         std::cerr << "Unparseable decimal value for count" << std::endl;
