@@ -2,9 +2,13 @@
 //
 // Arithmetic is done on uint32_t so that overflow wraps instead of being
 // undefined. Data memory is little-endian whatever the host. Branch and jal
-// immediates hold half the byte distance (the linker halves it), so they are
-// doubled here. A failing instruction changes nothing, except that lh, lw, lbu
+// immediates hold half the byte distance (the linker halves it); select_op
+// doubles them. A failing instruction changes nothing, except that lh, lw, lbu
 // and lhu record the addresses they tried before refusing.
+//
+// The executors read the pc once, before they write: a register may alias it
+// (int32_t and uint32_t may), so reading it after a write would cost a load
+// for every instruction run.
 //
 // step and run are here too, so the executors inline into them. Before each
 // instruction they fill its undo entry with the pc and rd's value; a store adds
@@ -14,6 +18,7 @@
 #include "riscv_format.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 
 namespace {
@@ -25,7 +30,8 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
 }  // namespace
 
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_r_type(const exec_slot& s) {
-    if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    const uint32_t pc = program_counter;
+    if (pc >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
     const int32_t a = registers[s.rs1], b = registers[s.rs2];
     const uint32_t ua = static_cast<uint32_t>(a), ub = static_cast<uint32_t>(b);
     uint32_t r = 0;
@@ -63,12 +69,13 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
         default: return "ILLEGAL R TYPE INSTRUCTION";
     }
     write(s.rd, static_cast<int32_t>(r));
-    program_counter += 4;
+    program_counter = pc + 4;
     return nullptr;
 }
 
-[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::load(const exec_slot& s, uint32_t a, undo_entry& e) {
-    uint32_t value = 0;
+// The value at a, into value; rd and the pc are the caller's to write.
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::load(const exec_slot& s, uint32_t a, undo_entry& e,
+                                                               uint32_t& value) {
     switch (s.operation) {
         case op::LB:
             if (!in_data_segment(a, 1)) return "Tries to load bytes from non-data memory";
@@ -98,8 +105,6 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
             break;
         }
     }
-    write(s.rd, static_cast<int32_t>(value));
-    program_counter += 4;
     return nullptr;
 }
 
@@ -114,7 +119,8 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
         program_counter = new_pc;
         return nullptr;
     }
-    if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    const uint32_t pc = program_counter;
+    if (pc >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
     uint32_t r = 0;
     switch (s.operation) {
         case op::ADDI: r = ua + uimm; break;
@@ -130,17 +136,20 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
         case op::LH:
         case op::LW:
         case op::LBU:
-        case op::LHU: return load(s, ua + uimm, e);
+        case op::LHU:
+            if (fault message = load(s, ua + uimm, e, r)) return message;
+            break;
         default: return "ILLEGAL I TYPE INSTRUCTION";
     }
     write(s.rd, static_cast<int32_t>(r));
-    program_counter += 4;
+    program_counter = pc + 4;
     return nullptr;
 }
 
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_s_type(const exec_slot& s, undo_entry& e) {
     const uint32_t a = static_cast<uint32_t>(registers[s.rs1]) + static_cast<uint32_t>(s.imm);
-    if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    const uint32_t pc = program_counter;
+    if (pc >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
     uint32_t width = 0;
     switch (s.operation) {
         case op::SB: width = 1; break;
@@ -159,7 +168,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
         written_filter.record(addresses_written, a + i, e);
         mem.data[a + i - INITIAL_DATA_OFFSET] = static_cast<uint8_t>(value >> (8 * i));
     }
-    program_counter += 4;
+    program_counter = pc + 4;
     return nullptr;
 }
 
@@ -176,7 +185,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
         case op::BGEU: branch = ua >= ub; break;
         default: return "ILLEGAL B TYPE INSTRUCTION";
     }
-    const uint32_t offset = branch ? whole_distance(s.imm) : 4;
+    const uint32_t offset = branch ? static_cast<uint32_t>(s.imm) : 4;
     const uint32_t new_pc = program_counter + offset;
     if (new_pc < INITIAL_CODE_OFFSET || new_pc >= LAST_NEXT_WORD) return "Would Branch to a non code segment";
     program_counter = new_pc;
@@ -184,19 +193,20 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
 }
 
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_u_type(const exec_slot& s) {
-    if (program_counter >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    const uint32_t pc = program_counter;
+    if (pc >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
     const uint32_t upper = static_cast<uint32_t>(s.imm) << 12;
     switch (s.operation) {
         case op::LUI: write(s.rd, static_cast<int32_t>(upper)); break;
-        case op::AUIPC: write(s.rd, static_cast<int32_t>(program_counter + upper)); break;
+        case op::AUIPC: write(s.rd, static_cast<int32_t>(pc + upper)); break;
         default: return "ILLEGAL U TYPE INSTRUCTION";
     }
-    program_counter += 4;
+    program_counter = pc + 4;
     return nullptr;
 }
 
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_j_type(const exec_slot& s) {
-    const uint32_t new_pc = program_counter + whole_distance(s.imm);
+    const uint32_t new_pc = program_counter + static_cast<uint32_t>(s.imm);
     if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_LAST)
         return "Program Counter will be set to not pointing to program data after JAL!";
     write(s.rd, static_cast<int32_t>(program_counter + 4));
@@ -265,7 +275,7 @@ std::expected<uint32_t, std::string> riscv_prog::run() {
     // Locals, not members: the executors' byte stores could alias the members,
     // so the compiler would otherwise load and store them for every instruction.
     const exec_slot* const slots = table.data();
-    const uint64_t table_bytes = uint64_t{table.size()} * 4;
+    const size_t table_size = table.size();
     const uint32_t base = table_base;
     undo_entry* const ring = undo.entries.get();
     undo_entry* const ring_end = ring + undo.size();
@@ -275,9 +285,11 @@ std::expected<uint32_t, std::string> riscv_prog::run() {
         // Up to the ring's end at most, so that the entry only moves forward.
         const uint64_t stop = std::min<uint64_t>(end, count + static_cast<uint64_t>(ring_end - e));
         while (count < stop) {
-            const uint32_t offset = program_counter - base;
-            if ((offset & 3) == 0 && offset < table_bytes && slots[offset / 4].operation != op::NONE) {
-                const exec_slot& s = slots[offset / 4];
+            // One comparison for alignment and range: rotated, a misaligned offset
+            // has bit 30 or 31 set, and the table never has 2^30 slots.
+            const uint32_t index = std::rotr(program_counter - base, 2);
+            if (index < table_size && slots[index].operation != op::NONE) {
+                const exec_slot& s = slots[index];
                 if (fault message = execute(s, begin_undo_entry(*e, s))) {
                     read_filter.keep(e->added());
                     counted(count);

@@ -2,6 +2,8 @@
 // switch on a small number instead of comparing text.
 #include "simulator.h"
 
+#include "riscv_format.h"
+
 #include <optional>
 
 namespace {
@@ -24,7 +26,10 @@ exec_slot select_op(const Instruction& instr) {
     s.rd = static_cast<uint8_t>(instr.rd & 31);
     s.rs1 = static_cast<uint8_t>(instr.rs1 & 31);
     s.rs2 = static_cast<uint8_t>(instr.rs2 & 31);
-    s.imm = instr.imm;
     s.operation = operation_of(instr);
+    // Doubled here once rather than at every execution, where it would lengthen
+    // the chain from one pc to the next.
+    const bool jumps = instr.type == B_TYPE || instr.type == J_TYPE;
+    s.imm = jumps ? static_cast<int32_t>(whole_distance(instr.imm)) : instr.imm;
     return s;
 }

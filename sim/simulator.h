@@ -47,7 +47,7 @@ enum class op : uint8_t {
 struct exec_slot {
     op operation = op::NONE;
     uint8_t rd = 0, rs1 = 0, rs2 = 0;
-    int32_t imm = 0;
+    int32_t imm = 0;  // for branches and jal, the whole byte distance
 };
 
 exec_slot select_op(const Instruction& instr);
@@ -142,7 +142,7 @@ private:
     fault execute_b_type(const exec_slot& s);
     fault execute_u_type(const exec_slot& s);
     fault execute_j_type(const exec_slot& s);
-    fault load(const exec_slot& s, uint32_t address, undo_entry& e);
+    fault load(const exec_slot& s, uint32_t address, undo_entry& e, uint32_t& value);
     void write(uint32_t rd, int32_t value) {
         registers[rd] = value;
         registers[0] = 0;

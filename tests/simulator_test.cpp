@@ -316,12 +316,14 @@ TEST(Execute, JumpsAndUpperImmediates) {
 }
 
 TEST(RunControl, StepChecksThePcInOrder) {
-    riscv_prog fresh = machine({enc::NOP});
+    riscv_prog fresh = machine({enc::NOP, enc::NOP});
     fresh.set_pc(0);
     EXPECT_EQ(error_of(fresh.step()), "Program counter no longer pointing to a legal instruction");
     EXPECT_EQ(error_of(fresh.run()), "Program counter no longer pointing to a legal instruction");
     fresh.set_pc(CODE + 2);
     EXPECT_EQ(error_of(fresh.step()), "Program counter is not aligned!");
+    EXPECT_EQ(error_of(fresh.run()), "Program counter is not aligned!");
+    EXPECT_EQ(fresh.get_pc(), CODE + 2);  // nothing ran
     fresh.set_pc(CODE);
     EXPECT_EQ(fresh.step().value(), CODE + 4);
     riscv_prog outside = machine({enc::NOP}, 0x20000000);  // a word loaded outside the code segment
