@@ -132,12 +132,20 @@ void print_labels(const riscv_prog& prog) {
     for (const auto& [address, name] : labels) hex(std::cout << printable(name) << ": ", address, 8) << std::endl;
 }
 
+// `digits` lower-case hexadecimal digits of `value` at `out`, without a
+// stream: the files of dump and info have one number a line, millions of
+// them. Returns the end.
+char* put_hex(char* out, uint32_t value, int digits) {
+    for (int i = digits - 1; i >= 0; --i, value >>= 4) out[i] = "0123456789abcdef"[value & 15];
+    return out + digits;
+}
+
 // One number a line in lower-case hexadecimal of `width` digits (at most 8).
 void put_hex_line(std::FILE* file, uint32_t value, int width) {
     char line[9];
-    for (int i = width - 1; i >= 0; --i, value >>= 4) line[i] = "0123456789abcdef"[value & 15];
-    line[width] = '\n';
-    std::fwrite(line, 1, static_cast<size_t>(width) + 1, file);
+    char* end = put_hex(line, value, width);
+    *end++ = '\n';
+    std::fwrite(line, 1, static_cast<size_t>(end - line), file);
 }
 
 // The files of info and dump are whole or absent; a failure is reported and the console goes on.
@@ -282,16 +290,14 @@ bool dump_command(session& s) {
 // past `count`), and the bytes as characters.
 void print_memory_line(const riscv_prog& prog, uint32_t address, uint32_t count) {
     const uint8_t* bytes = &prog.mem.data[address - INITIAL_DATA_OFFSET];
+    char digits[8];
     std::string line = "0x";
-    const auto add_hex = [&line](uint32_t value, int digits) {
-        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) line += "0123456789abcdef"[value >> shift & 15];
-    };
-    add_hex(address, 8);
+    line.append(digits, put_hex(digits, address, 8));
     line += ':';
     for (uint32_t word = 0; word < MEM_LINE; word += 4) {
         line += ' ';
         for (uint32_t i = word + 4; i-- > word;) {
-            if (i < count) add_hex(bytes[i], 2);
+            if (i < count) line.append(digits, put_hex(digits, bytes[i], 2));
             else line += "  ";
         }
     }
