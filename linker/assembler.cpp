@@ -75,3 +75,9 @@ std::string assembler_search_path() {
     if (const char* path = std::getenv("PATH")) return path;
     return "/bin:/usr/bin";
 }
+
+std::vector<std::string> assembler_arguments(const std::string& assembler, const std::string& source,
+                                             const std::string& object) {
+    return {assembler, "--target=riscv32", "-march=rv32im", "-nostdlib", "-Wnoincompatible-library-redeclaration",
+            "-c", source, "-o", object};
+}

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The command to start, looked up in `search_path` (a PATH value: folders
 // separated by ':', an empty one meaning the current folder); none when no
@@ -21,3 +22,9 @@ std::string assembler_search_path();
 
 // What orrik says when no assembler can be found, before the line it stops with.
 extern const char* const NO_ASSEMBLER;
+
+// The assembler's command line. `source` and `object` are paths in orrik's own
+// folder: always an explicit output, and nothing that starts with '-' or '@'
+// for the driver to read as an option or a file of options.
+std::vector<std::string> assembler_arguments(const std::string& assembler, const std::string& source,
+                                             const std::string& object);

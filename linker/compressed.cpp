@@ -2,6 +2,7 @@
 
 #include "place.h"
 
+#include <algorithm>
 #include <cctype>
 #include <sstream>
 
@@ -29,26 +30,21 @@ std::string quoted(const std::string& statement) {
     return open == std::string::npos || close == std::string::npos ? "" : statement.substr(open + 1, close - open - 1);
 }
 
-// +1 when a statement turns compression on, -1 when off, 0 when it says nothing of it.
-int compression_switch(const std::string& statement) {
-    const std::string word = first_word(statement);
-    std::string rest = statement.substr(word.size());
-    std::erase_if(rest, [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
-    if (word == ".attribute" && (rest.starts_with("arch,") || rest.starts_with("5,")))
-        return arch_names_compressed(quoted(statement)) ? 1 : -1;
-    if (word != ".option") return 0;
-    if (rest == "rvc") return 1;
-    if (rest == "norvc") return -1;
-    if (!rest.starts_with("arch,")) return 0;
-    // ".option arch, +m, +c" changes extensions; ".option arch, rv32imac" names them all.
-    int change = 0;
-    std::istringstream parts(rest.substr(5));
-    for (std::string part; std::getline(parts, part, ',');) {
-        if (part == "+c") change = 1;
-        else if (part == "-c") change = -1;
-        else if (part.starts_with("rv")) change = arch_names_compressed(part) ? 1 : -1;
+// The parcels of the code that clang 16 and later marks as instructions
+// (from a "$x" mapping symbol to the next mark): one of 16 bits is compressed.
+bool compressed_parcel_marked_as_code(const riscv_elf& elf, size_t index) {
+    std::vector<std::pair<uint32_t, bool>> marks;  // offset, whether instructions follow
+    for (const symbol& sym : elf.symtab)
+        if (sym.sh_index == static_cast<int32_t>(index) && is_mapping_symbol(sym))
+            marks.emplace_back(sym.value, sym.name[1] == 'x');
+    std::sort(marks.begin(), marks.end());
+    const std::vector<uint8_t>& bytes = elf.sections[index].contents;
+    for (size_t k = 0; k < marks.size(); ++k) {
+        const size_t end = std::min<size_t>(k + 1 < marks.size() ? marks[k + 1].first : bytes.size(), bytes.size());
+        for (size_t at = marks[k].first; marks[k].second && at < end; at += 4)
+            if ((bytes[at] & 0b11) != 0b11) return true;
     }
-    return change;
+    return false;
 }
 
 }  // namespace
@@ -77,22 +73,48 @@ bool arch_names_compressed(std::string_view arch) {
     return false;
 }
 
+int compression_switch(const std::string& statement) {
+    const std::string word = first_word(statement);
+    std::string rest = statement.substr(word.size());
+    std::erase_if(rest, [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
+    if (word == ".attribute" && (rest.starts_with("arch,") || rest.starts_with("5,")))
+        return arch_names_compressed(quoted(statement)) ? 1 : -1;
+    if (word != ".option") return 0;
+    if (rest == "rvc") return 1;
+    if (rest == "norvc") return -1;
+    if (!rest.starts_with("arch,")) return 0;
+    // ".option arch, +m, +c" changes extensions; ".option arch, rv32imac" names them all.
+    int change = 0;
+    std::istringstream parts(rest.substr(5));
+    for (std::string part; std::getline(parts, part, ',');) {
+        if (part == "+c") change = 1;
+        else if (part == "-c") change = -1;
+        else if (part.starts_with("rv")) change = arch_names_compressed(part) ? 1 : -1;
+    }
+    return change;
+}
+
 bool object_names_compressed(const riscv_elf& elf) {
-    for (const section& sec : elf.sections)
+    if (elf.header.e_flags & EF_RISCV_RVC) return true;
+    for (size_t i = 0; i < elf.sections.size(); ++i) {
+        const section& sec = elf.sections[i];
         if (sec.header.sh_type == SHT_RISCV_ATTRIBUTES && attributes_name_compressed(sec)) return true;
+        if (is_code_section(sec) && compressed_parcel_marked_as_code(elf, i)) return true;
+    }
     for (const relocation& relo : elf.relocations)
         if (relo.type == R_RISCV_RVC_BRANCH || relo.type == R_RISCV_RVC_JUMP || relo.type == R_RISCV_RVC_LUI)
             return true;
     return false;
 }
 
-bool code_may_be_compressed(const riscv_elf& elf) {
-    for (const section& sec : elf.sections) {
-        if (!is_code_section(sec)) continue;
-        for (size_t at = 0; at < sec.contents.size(); at += 4)
-            if ((sec.contents[at] & 0b11) != 0b11) return true;
-    }
-    return false;
+bool same_code(const riscv_elf& a, const riscv_elf& b) {
+    if (a.sections.size() != b.sections.size()) return false;
+    for (size_t i = 0; i < a.sections.size(); ++i)
+        if (is_code_section(a.sections[i]) &&
+            (!is_code_section(b.sections[i]) || a.sections[i].contents != b.sections[i].contents ||
+             a.sections[i].header.sh_size != b.sections[i].header.sh_size))
+            return false;
+    return true;
 }
 
 std::optional<source_line> line_turning_compression_on(const std::string& text) {

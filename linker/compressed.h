@@ -1,8 +1,11 @@
 // Compressed (16-bit) instructions, which this machine does not run. They come
 // from a compiler run without -march=rv32im (its `.attribute 5, "..._c2p0"`
 // line turns them on for the assembler) or from `.option rvc` in the source,
-// and would otherwise reach the user as a flood of decoder and relocation
-// messages that never say "compressed". orrik refuses them first, once.
+// and would otherwise reach the user as a garbage word or a flood of decoder
+// and relocation messages that never say "compressed". orrik refuses them
+// first, once. Whether code is compressed is read from objects, never guessed
+// from the text: the assembler's copy of the source has compression switched
+// off, and a second copy with it on must assemble to the same code.
 #pragma once
 
 #include "describe.h"
@@ -14,14 +17,17 @@
 
 extern const std::string_view COMPRESSED_REFUSAL;
 
-// Whether the object says it holds compressed code: its .riscv.attributes name
-// the C extension, or a relocation is one of the R_RISCV_RVC_* types.
+// Whether the object says it holds compressed code: its header's RVC flag, its
+// .riscv.attributes naming the C extension, a relocation of one of the
+// R_RISCV_RVC_* types, or a 16-bit parcel where its mapping symbols (clang 16
+// and later) say instructions are. Read before symbols are rebased.
 bool object_names_compressed(const riscv_elf& elf);
 
-// Whether some code word does not look like a 32-bit instruction (whose two
-// lowest bits are 11), as the first compressed instruction never does. Data in
-// code can look so too, so this only says the source is worth a look.
-bool code_may_be_compressed(const riscv_elf& elf);
+// Whether two objects of one source hold the same code sections, byte for byte.
+bool same_code(const riscv_elf& a, const riscv_elf& b);
+
+// +1 when a statement turns compression on, -1 when off, 0 when it says nothing of it.
+int compression_switch(const std::string& statement);
 
 // The line that turns compressed instructions on before an instruction comes:
 // `.option rvc`, `.option arch, +c`, or an `.attribute arch` naming C; none

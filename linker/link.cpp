@@ -285,15 +285,14 @@ void halve_numeric_jumps(link_state& s) {
     }
 }
 
-// Compressed code would reach the decoder and the relocations as a flood of
-// messages about something else; it is refused before, in one message, with
-// the line that turned it on.
-std::optional<std::string> refuse_compressed(link_state& s) {
-    const bool named = object_names_compressed(s.elf);
-    if (!named && !code_may_be_compressed(s.elf)) return std::nullopt;
-    const auto line = line_turning_compression_on(source_text(s));
-    if (!named && !line) return std::nullopt;
-    return error_start(s, line) + std::string(COMPRESSED_REFUSAL);
+// Compressed code would reach the alignment trimming, the decoder and the
+// relocations as a flood of messages about something else; it is refused
+// before them, in one message, with the line that turned it on.
+std::optional<std::string> refuse_compressed(const riscv_elf& elf, const std::string& source_path) {
+    if (!object_names_compressed(elf)) return std::nullopt;
+    const auto line = line_turning_compression_on(read_text_file(source_path));
+    return diagnostic_start(source_path, line ? std::optional(line->number) : std::nullopt, "error") +
+           std::string(COMPRESSED_REFUSAL);
 }
 
 // The number of bytes an alignment directive asks for: ".align 13" and
@@ -341,6 +340,7 @@ std::string joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings, const std::string& source_path) {
+    if (auto refusal = refuse_compressed(elf, source_path)) return std::unexpected(*refusal);
     if (auto trimmed = trim_code_alignment(elf); !trimmed)
         return std::unexpected(diagnostic_start(source_path, std::nullopt, "error") + trimmed.error());
     auto placed = place_sections(elf);
@@ -348,7 +348,6 @@ result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings,
     rebase_symbols(elf, *placed);
 
     link_state s{elf, *placed, warnings, source_path, {}, {}, {}, {}, {}, {}, {}, {}};
-    if (auto refusal = refuse_compressed(s)) return std::unexpected(*refusal);
     s.code = build_code(elf, *placed);
     s.patched.assign(s.code.size(), false);
     collect_pcrel_hi(s);
