@@ -69,12 +69,12 @@ printf '>> >> >> Instructions Executed: 0\n>> ' > long.wantout
 expect long 0 long.wantout long.want
 
 # orrik with an object of 40 MB: too little memory for it gives a message, enough
-# gives the image. A stand-in assembler puts the object in place, so that the
-# limit falls on orrik alone.
+# gives the image. A stand-in assembler puts the object where orrik's -o says,
+# so that the limit falls on orrik alone.
 printf '  .text\nmain: j main\n  .data\n  .space 40000000\n' > big.s
 "$assembler" --target=riscv32 -march=rv32im -nostdlib -c big.s -o big.elf
 mkdir -p stand-in
-printf '#!/bin/sh\ncp big.elf big.o\n' > stand-in/clang-15
+printf '#!/bin/sh\nwhile [ $# -gt 1 ]; do [ "$1" = -o ] && out=$2; shift; done\ncp big.elf "$out"\n' > stand-in/clang-15
 chmod +x stand-in/clang-15
 : > orrik_small.in
 PATH="$work/stand-in:$PATH" limited orrik_small 60000 "$build/orrik" big.s

@@ -171,7 +171,7 @@ TEST_F(Toolchain, AssemblerFailures) {
     for (const char* name : {"clang-17", "clang-19", "clang"}) {
         test::write_file(dir / "bin" / name,
                          std::string("#!/bin/sh\necho ") + name + " \"$@\" > args.txt\n"
-                         "while IFS= read -r line; do echo \"$line\"; done < \"$7\" > copy.txt\nexit 3\n");
+                         "while IFS= read -r line; do echo \"$line\"; done < \"$6\" > copy.txt\nexit 3\n");
         std::filesystem::permissions(dir / "bin" / name, std::filesystem::perms::owner_all);
     }
     r = orrik({"other.s"}, (dir / "bin").string());
