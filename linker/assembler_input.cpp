@@ -209,12 +209,13 @@ struct copier {
             const std::string text = line.substr(p.begin, p.end - p.begin);
             const std::string statement = statement_of(text);
             const std::string word = lower(first_word(statement));
-            if (sections.follow(word, statement) || statement.empty()) continue;
-            if (sections.in_debug()) {
+            if (sections.follow(word, statement)) continue;
+            if (sections.in_debug()) {  // labels too: only debug information names them
                 out += line.substr(copied, p.begin - copied);
                 copied = p.end;
                 continue;
             }
+            if (statement.empty()) continue;
             if (!keep_compressed) note_compression(statement, {file, number});
             std::string found_as;
             const auto name = word == ".include" && depth < MAX_INCLUDE_DEPTH ? quoted(statement) : std::nullopt;
