@@ -151,10 +151,11 @@ struct stopped {
     std::string message;
     bool hints = false;
     int signal = 0;
+    std::string object;  // the assembler's, to leave under the object's name
 };
 
 std::unexpected<stopped> failed(std::string message, bool hints = false) {
-    return std::unexpected(stopped{std::move(message), hints, 0});
+    return std::unexpected(stopped{std::move(message), hints, 0, {}});
 }
 
 constexpr const char* INVALID = "Error: invalid risc-v assembly file ipnut";
@@ -174,7 +175,7 @@ std::expected<bool, stopped> compressed(const std::string& assembler, const scra
         return failed("orrik cannot write its copy of the source: " + written.error());
     const fd_closer quiet{open("/dev/null", O_WRONLY | O_CLOEXEC)};
     const assembler_run run = run_assembler(assembler, folder / "compressed.s", folder / "compressed.o", quiet.fd);
-    if (run.stop) return std::unexpected(stopped{"", false, run.stop});
+    if (run.stop) return std::unexpected(stopped{"", false, run.stop, {}});
     if (!exited_with(run, 0)) return false;
     if (!plain_assembled) return true;
     const auto plain = read_bytes(folder / "source.o"), kept = read_bytes(folder / "compressed.o");
@@ -199,7 +200,7 @@ std::expected<std::string, stopped> assemble(const std::string& assembler, const
     const fd_closer messages{check ? open((folder / "messages").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)
                                    : -1};
     const assembler_run run = run_assembler(assembler, folder / "source.s", folder / "source.o", messages.fd);
-    if (run.stop) return std::unexpected(stopped{"", false, run.stop});
+    if (run.stop) return std::unexpected(stopped{"", false, run.stop, {}});
     if (run.status == -1 || (run.status & 0x7f) != 0) return failed(CRITICAL);
     const bool assembled = exited_with(run, 0);
     if (check) {
@@ -207,9 +208,11 @@ std::expected<std::string, stopped> assemble(const std::string& assembler, const
         if (!is_compressed) return std::unexpected(is_compressed.error());
         if (*is_compressed) {
             const auto& place = input.compression_on;
-            return failed(diagnostic_start(place ? place->file : fname, place ? std::optional(place->line) : std::nullopt,
-                                           "error") +
-                          std::string(COMPRESSED_REFUSAL));
+            auto refusal = failed(diagnostic_start(place ? place->file : fname,
+                                                   place ? std::optional(place->line) : std::nullopt, "error") +
+                                  std::string(COMPRESSED_REFUSAL));
+            refusal.error().object = read_bytes(folder / (assembled ? "source.o" : "compressed.o")).value_or("");
+            return refusal;
         }
         if (auto said = read_bytes(folder / "messages")) std::cerr << *said << std::flush;
     }
@@ -248,6 +251,9 @@ ending link(const std::string& fname) {
     auto object = assemble(*assembler, input, fname);
     if (!object && object.error().signal) return {1, object.error().signal};
     if (!object) {
+        // As after any refusal, the assembler's object, which tamsel does not load, replaces an older image.
+        if (!object.error().object.empty())
+            (void)write_obj_file(obj_name, std::vector<uint8_t>(object.error().object.begin(), object.error().object.end()));
         if (object.error().hints) write_idiom_hints(fname, std::cerr);
         std::cerr << object.error().message << std::endl;
         return {1};

@@ -284,6 +284,17 @@ TEST_F(Toolchain, SourceNamesThatLookLikeOptions) {
         EXPECT_EQ(reg(tamsel("pc main\nstep\ninfo registers\n", name + ".o").out, 10), "7") << name;
     }
     EXPECT_EQ(test::read_file(dir / "victim.txt"), "keep me");
+    // Nor does the driver's own step get '-o @x.o' or '-main-file-name @y.s' to read as options.
+    test::write_file(dir / "x.o", "victim.txt\n");
+    test::write_file(dir / "y.s", "y.s -o victim.txt\n");
+    std::filesystem::create_directory(dir / "sub");
+    test::write_file(dir / "sub" / "@y.s", "main: li a0, 9\n");
+    EXPECT_EQ(link("main: li a0, 7\n", "@x.s").status, 0);
+    const run_result sub = orrik({"sub/@y.s"});
+    EXPECT_EQ(sub.status, 0) << sub.err;
+    EXPECT_EQ(reg(tamsel("pc main\nstep\ninfo registers\n", "sub/@y.o").out, 10), "9");
+    EXPECT_EQ(test::read_file(dir / "victim.txt"), "keep me");
+    EXPECT_EQ(test::read_file(dir / "x.o"), "victim.txt\n");
     std::filesystem::create_directory(dir / "-d");
     test::write_file(dir / "-d" / "p.s", "main: li a0, 8\n");
     EXPECT_EQ(orrik({"-d/p.s"}).status, 0);
@@ -341,6 +352,28 @@ TEST_F(Toolchain, StopSignalsReachTheAssembler) {
         EXPECT_EQ(errno, ESRCH);
         EXPECT_FALSE(std::filesystem::exists(dir / "prog.o"));
     }
+    // SIGKILL cannot be passed on: the assembler is killed with orrik all the same.
+    std::filesystem::remove(dir / "clang.pid");
+    const pid_t killed = fork();
+    if (killed == 0) {
+        if (chdir(dir.path.c_str()) != 0 || !freopen("/dev/null", "w", stderr)) _exit(127);
+        setenv("PATH", ((dir / "bin").string() + ":" + getenv("PATH")).c_str(), 1);
+        execl(ORRIK_PATH, ORRIK_PATH, "prog.s", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    for (int n = 0; n < 1000 && test::read_file(dir / "clang.pid").empty(); ++n)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const pid_t orphan = std::stoi(test::read_file(dir / "clang.pid"));
+    kill(killed, SIGKILL);
+    waitpid(killed, nullptr, 0);
+    // Gone, or a zombie for its new parent to collect.
+    const auto running = [&] {
+        const std::string stat = test::read_file("/proc/" + std::to_string(orphan) + "/stat");
+        return !stat.empty() && stat.find(") Z ") == std::string::npos;
+    };
+    for (int n = 0; n < 500 && running(); ++n) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_FALSE(running()) << "the assembler outlived orrik";
+    EXPECT_FALSE(std::filesystem::exists(dir / "prog.o"));
     // Started with SIGCHLD ignored (it had ended with CRITICAL SYSTEM ERROR): the assembler is waited for.
     const pid_t orrik = fork();
     if (orrik == 0) {
@@ -364,6 +397,12 @@ TEST_F(Toolchain, AFifoAsTheSource) {
     writer.join();
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "prog.s: error: undefined label 'nowhere' at main in .text\n");
+    // Read once, by orrik: compressed code in it is refused all the same.
+    std::thread compressed([&] { test::write_file(dir / "prog.s", "main: li x10, 5\n.option rvc\nli x11, 6\n"); });
+    const run_result c = orrik({"prog.s"});
+    compressed.join();
+    EXPECT_EQ(c.status, 1);
+    EXPECT_TRUE(c.err.starts_with("prog.s:2: error: compressed (16-bit) instructions are not supported")) << c.err;
 }
 
 }  // namespace
@@ -631,6 +670,24 @@ int main(void) {
     for (const char* level : {"-O0", "-O2"}) EXPECT_EQ(main_returns(program, level), "0x000a0a5d") << level;
 }
 
+// GCC's and clang-19's output as it stands, checked in from
+// tests/compiled/scores.c: GCC's attribute line, clang-19's (which clang-15
+// does not take), their -g. Each links and computes what qemu-riscv32 computes
+// (580001); the debug information leaves nothing in the image.
+TEST_F(CompiledC, GccAndDebugOutputAsItStands) {
+    const std::filesystem::path compiled = std::filesystem::path(SOURCE_DIR) / "tests" / "compiled";
+    for (const std::string name : {"gcc_O2", "gcc_O2_g", "clang19_O1_g"}) {
+        const run_result linked = link(START + test::read_file(compiled / (name + ".s")), name + ".s");
+        EXPECT_EQ(linked.status, 0) << name << ": " << linked.err;
+        EXPECT_EQ(linked.err.find("error"), std::string::npos) << name << ": " << linked.err;
+        const run_result r = tamsel("pc _start\nbreak done\nrun\ninfo registers\ninfo labels\n", name + ".o");
+        EXPECT_EQ(reg(r.out, 10), "0x0008d9a1") << name;
+        for (const char* debug : {".Ldebug", ".Linfo", ".Ltmp", ".LVL", ".Ltext", ".Lfunc_begin", ".Lline"})
+            EXPECT_EQ(r.out.find(debug), std::string::npos) << name << " shows " << debug;
+    }
+    EXPECT_EQ(test::read_file(dir / "gcc_O2.o"), test::read_file(dir / "gcc_O2_g.o"));
+}
+
 TEST_F(Program, ZerosInTheCodeAreListedUpToABound) {
     // A megabyte of zeros: sixteen words listed in orrik and in tamsel, the rest counted.
     const run_result linked = link("  .text\nmain: li a0, 5\ndone: j done\n  .zero 0x100000\n");
@@ -772,6 +829,18 @@ TEST_F(Refused, CompressedCodeInOneMessage) {
     // Data in code that looks like 16-bit words is only data.
     const run_result text = link("  .text\nmain: j main\n  .ascii \"abcd\"\n");
     EXPECT_EQ(text.status, 0) << text.err;
+    // Statements after ';' and a file it includes: orrik reads them all.
+    expect_refused("main: li x10,5; .option rvc; li x11,6; li x12,7\n", {"prog.s:1:" + refusal});
+    test::write_file(dir / "rvc.inc", "  nop\n  .option rvc\n");
+    expect_refused("  .include \"rvc.inc\"\nmain: li x11, 6\n  li x12, 7\n", {"rvc.inc:2:" + refusal});
+    expect_refused("  .option rvc\nmain: c.li a0, 5\n", {"prog.s:1:" + refusal});
+    // Switched on and back, or under '.if 0': nothing is compressed, and a word of data is only data.
+    for (const std::string source : {"  .option push\n  .option rvc\n  .option pop\n  .text\nmain: .word 0\n  nop\n",
+                                     "  .if 0\n  .option rvc\n  .endif\n  .text\nmain: .word 0\n  nop\n"}) {
+        const run_result r = link(source);
+        EXPECT_EQ(r.status, 0) << source << r.err;
+        EXPECT_EQ(r.err, "ERROR IN DECODE: UNIDENTIFIED OPCODE: 0\nENCODING: 0x00000000\n") << source;
+    }
 }
 
 // orrik's messages start with the file as named and the line where it is known.
