@@ -23,7 +23,7 @@ struct piece {
     size_t begin, end;  // a statement's characters within its line, labels included
 };
 
-// The statements of a line: separated by ';', ended by a '#' comment, around
+// The statements of a line: separated by ';', ended by a '#' or '//' comment, around
 // /* */ comments, which may go on over lines (`in_comment` carries that on).
 // Quotes and character constants ('#', ';') hold no separator.
 std::vector<piece> statements_in(const std::string& line, bool& in_comment) {
@@ -47,7 +47,7 @@ std::vector<piece> statements_in(const std::string& line, bool& in_comment) {
         } else if (c == '\'') {
             i += i + 1 < line.size() && line[i + 1] == '\\' ? 2 : 1;
             if (i + 1 < line.size() && line[i + 1] == '\'') ++i;
-        } else if (c == '#') {
+        } else if (c == '#' || line.compare(i, 2, "//") == 0) {
             close(i);
             return found;
         } else if (c == ';' || line.compare(i, 2, "/*") == 0) {

@@ -81,7 +81,7 @@ TEST(AssemblerInput, CopiesTheSourceLineForLine) {
          "  .option push\n  .option norvc\n  .option pop\n  .word 0\n", true, 2},
         {"  .option rvc\n  .option norvc\n  nop\n  .option arch, +m, +c\n  nop\n",
          "  .option norvc\n  .option norvc\n  nop\n  .option arch, +m\n  nop\n", true, 4},
-        {"  nop\n", "  nop\n", false, 0},
+        {"  nop // .section .debug_info\n  nop\n", "  nop // .section .debug_info\n  nop\n", false, 0},
     };
     for (const copy_row& r : rows) {
         const assembler_input input = prepare_assembler_input(r.source, "sub/p.s");
