@@ -24,7 +24,7 @@
 #include <iostream>
 #include <new>
 #include <optional>
-#include <span>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -151,7 +151,7 @@ struct stopped {
     std::string message;
     bool hints = false;
     int signal = 0;
-    std::string object;  // the assembler's, to leave under the object's name
+    std::vector<uint8_t> object;  // the assembler's, to leave under the object's name
 };
 
 std::unexpected<stopped> failed(std::string message, bool hints = false) {
@@ -180,15 +180,12 @@ std::expected<bool, stopped> compressed(const std::string& assembler, const scra
     if (!plain_assembled) return true;
     const auto plain = read_bytes(folder / "source.o"), kept = read_bytes(folder / "compressed.o");
     if (!plain || !kept) return false;
-    const auto as_span = [](const std::string& bytes) {
-        return std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-    };
-    const auto a = parse_riscv32i_elf(as_span(*plain)), b = parse_riscv32i_elf(as_span(*kept));
+    const auto a = parse_riscv32i_elf(*plain), b = parse_riscv32i_elf(*kept);
     return a && b && !same_code(*a, *b);
 }
 
 // The object the assembler makes of the source's copy.
-std::expected<std::string, stopped> assemble(const std::string& assembler, const assembler_input& input,
+std::expected<std::vector<uint8_t>, stopped> assemble(const std::string& assembler, const assembler_input& input,
                                              const std::string& fname) {
     scratch_folder folder;
     if (auto made = make_scratch_folder(folder); !made)
@@ -211,10 +208,11 @@ std::expected<std::string, stopped> assemble(const std::string& assembler, const
             auto refusal = failed(diagnostic_start(place ? place->file : fname,
                                                    place ? std::optional(place->line) : std::nullopt, "error") +
                                   std::string(COMPRESSED_REFUSAL));
-            refusal.error().object = read_bytes(folder / (assembled ? "source.o" : "compressed.o")).value_or("");
+            refusal.error().object = read_bytes(folder / (assembled ? "source.o" : "compressed.o")).value_or(std::vector<uint8_t>{});
             return refusal;
         }
-        if (auto said = read_bytes(folder / "messages")) std::cerr << *said << std::flush;
+        if (auto said = read_bytes(folder / "messages"))
+            std::cerr << std::string_view(reinterpret_cast<const char*>(said->data()), said->size()) << std::flush;
     }
     if (!assembled) return failed(INVALID, true);
     auto object = read_bytes(folder / "source.o");
@@ -253,18 +251,18 @@ ending link(const std::string& fname) {
     if (!object) {
         // As after any refusal, the assembler's object, which tamsel does not load, replaces an older image.
         if (!object.error().object.empty())
-            (void)write_obj_file(obj_name, std::vector<uint8_t>(object.error().object.begin(), object.error().object.end()));
+            (void)write_obj_file(obj_name, object.error().object);
         if (object.error().hints) write_idiom_hints(fname, std::cerr);
         std::cerr << object.error().message << std::endl;
         return {1};
     }
     // The assembler's object stays under the object's name until the image
     // replaces it, where a refusal leaves it to be looked at.
-    if (auto kept = write_obj_file(obj_name, std::vector<uint8_t>(object->begin(), object->end())); !kept) {
+    if (auto kept = write_obj_file(obj_name, *object); !kept) {
         std::cerr << kept.error() << std::endl;
         return {1};
     }
-    auto elf = parse_riscv32i_elf(std::span(reinterpret_cast<const uint8_t*>(object->data()), object->size()));
+    auto elf = parse_riscv32i_elf(*object);
     if (!elf) {
         std::cerr << elf.error() << std::endl;
         return {1};

@@ -32,12 +32,13 @@ std::expected<void, std::string> write_text(const std::string& path, const std::
     return {};
 }
 
-std::expected<std::string, std::string> read_bytes(const std::string& path) {
+std::expected<std::vector<uint8_t>, std::string> read_bytes(const std::string& path) {
     const file_ptr file(std::fopen(path.c_str(), "rb"));
     if (!file) return std::unexpected(std::strerror(errno));
-    std::string bytes;
-    char buffer[1 << 16];
-    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) bytes.append(buffer, got);
+    std::vector<uint8_t> bytes;
+    uint8_t buffer[1 << 16];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;)
+        bytes.insert(bytes.end(), buffer, buffer + got);
     if (std::ferror(file.get())) return std::unexpected(std::strerror(errno));
     return bytes;
 }

@@ -5,8 +5,10 @@
 // start with '/', never with '-' or '@'.
 #pragma once
 
+#include <cstdint>
 #include <expected>
 #include <string>
+#include <vector>
 
 struct scratch_folder {
     std::string path;
@@ -27,4 +29,4 @@ std::expected<void, std::string> make_scratch_folder(scratch_folder& folder);
 std::expected<void, std::string> write_text(const std::string& path, const std::string& text);
 
 // The bytes of `path`, or the system's reason.
-std::expected<std::string, std::string> read_bytes(const std::string& path);
+std::expected<std::vector<uint8_t>, std::string> read_bytes(const std::string& path);
