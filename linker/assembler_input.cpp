@@ -19,6 +19,12 @@ namespace {
 // Deeper nesting is left to the assembler, which then reads the file itself.
 constexpr int MAX_INCLUDE_DEPTH = 16;
 
+// What compilers write in .debug sections, which orrik leaves out. Anything
+// else there stays, so that a misjudged section can lose no instruction.
+constexpr std::string_view DEBUG_DATA =
+    ".byte .2byte .4byte .8byte .half .short .word .long .quad .dword .uleb128 .sleb128 .string .asciz .ascii "
+    ".p2align .align .balign .set";
+
 struct piece {
     size_t begin, end;  // a statement's characters within its line, labels included
 };
@@ -128,6 +134,17 @@ struct copier {
     bool compression_asked = false;
     std::optional<source_place> turned_on, compression_on, first_asked;
     section_state sections;  // across included files, as the assembler follows them
+    // Conditions, macros and repetitions open: what is in them may never be
+    // assembled, or assembled in other sections, so they switch nothing here.
+    int blocks = 0;
+
+    // Returns whether the statement opens or closes such a block.
+    bool follow_blocks(const std::string& word) {
+        if (word.starts_with(".if") || is_one_of(word, ".macro .rept .irp .irpc")) ++blocks;
+        else if (is_one_of(word, ".endif .endm .endr") && blocks > 0) --blocks;
+        else return false;
+        return true;
+    }
 
     std::optional<std::string> included(const std::string& name, std::string& found_as) {
         std::vector<std::string> candidates = {name};
@@ -209,9 +226,10 @@ struct copier {
             const std::string text = line.substr(p.begin, p.end - p.begin);
             const std::string statement = statement_of(text);
             const std::string word = lower(first_word(statement));
-            if (sections.follow(word, statement)) continue;
-            if (sections.in_debug()) {  // labels too: only debug information names them
-                out += line.substr(copied, p.begin - copied);
+            if (follow_blocks(word)) continue;
+            if (blocks == 0 && sections.follow(word, statement)) continue;
+            if (blocks == 0 && sections.in_debug() && (statement.empty() || is_one_of(word, DEBUG_DATA))) {
+                out += line.substr(copied, p.begin - copied);  // labels too: only debug information names them
                 copied = p.end;
                 continue;
             }

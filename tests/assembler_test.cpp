@@ -82,6 +82,9 @@ TEST(AssemblerInput, CopiesTheSourceLineForLine) {
         {"  .option rvc\n  .option norvc\n  nop\n  .option arch, +m, +c\n  nop\n",
          "  .option norvc\n  .option norvc\n  nop\n  .option arch, +m\n  nop\n", true, 4},
         {"  nop // .section .debug_info\n  nop\n", "  nop // .section .debug_info\n  nop\n", false, 0},
+        // A switch that may not be assembled switches nothing; an instruction is never left out.
+        {"  .if 0\n  .section .debug_info\n  .endif\n  .word 1\n  .section .debug_str\n  .word 2\n  addi a0, a0, 1\n",
+         "  .if 0\n  .section .debug_info\n  .endif\n  .word 1\n  .section .debug_str\n\n  addi a0, a0, 1\n", false, 0},
     };
     for (const copy_row& r : rows) {
         const assembler_input input = prepare_assembler_input(r.source, "sub/p.s");
