@@ -172,8 +172,8 @@ static uint32_t run_random(const checked *op, uint32_t count, uint32_t seed, uin
     uint64_t state = seed * 0x9e3779b97f4a7c15ull + 1;
     for (uint32_t i = 0; i < count; i++, ++*pairs) {
         uint64_t a = random_operand(op->operand, &state);
-        uint64_t b = (next_random(&state) & 3) == 0 ? random_near(op->operand, a, &state)
-                                                    : random_operand(op->operand, &state);
+        uint64_t b = (next_random(&state) & 1) ? random_partner(op->operand, a, &state)
+                                               : random_operand(op->operand, &state);
         check(op, a, b, &mismatches);
     }
     return mismatches;

@@ -27,5 +27,6 @@ uint64_t next_random(uint64_t *state);
 int edge_count(enum kind kind);
 uint64_t edge(enum kind kind, int i);
 uint64_t random_operand(enum kind kind, uint64_t *state);
-/* A second operand near the first, for cancellations and ties. */
-uint64_t random_near(enum kind kind, uint64_t a, uint64_t *state);
+/* A second operand made for the first: near it (cancellations, ties), or
+ * such that their product or quotient is subnormal or near overflow. */
+uint64_t random_partner(enum kind kind, uint64_t a, uint64_t *state);

@@ -146,12 +146,31 @@ uint64_t random_operand(enum kind kind, uint64_t *state)
 }
 
 /* Within a few binades of a, either sign: sums that cancel, quotients near 1. */
-uint64_t random_near(enum kind kind, uint64_t a, uint64_t *state)
+static uint64_t near(int width, uint64_t a, uint64_t *state)
 {
     uint64_t r = next_random(state);
-    int width = kind == FLOAT ? 32 : 64;
     uint64_t delta = next_random(state) >> (64 - width + 2 + below(r >> 8, width - 4));
     uint64_t b = (r & 2) ? a + delta : a - delta;
     b ^= (r & 1) << (width - 1);
     return width == 32 ? (uint32_t)b : b;
+}
+
+uint64_t random_partner(enum kind kind, uint64_t a, uint64_t *state)
+{
+    if (kind != FLOAT && kind != DOUBLE) return random_operand(kind, state);
+    int width = kind == FLOAT ? 32 : 64, fraction_bits = kind == FLOAT ? 23 : 52;
+    int bias = kind == FLOAT ? 127 : 1023, exponent_a = (int)(a >> fraction_bits) & (2 * bias + 1);
+    uint64_t r = next_random(state);
+    /* Unbiased exponents of results: subnormal ones, and those near the largest. */
+    int tiny = 2 - bias - below(r >> 8, fraction_bits + 5), huge = bias - below(r >> 8, 4);
+    int e;
+    switch (r & 7) {
+    case 0: e = bias + tiny - (exponent_a - bias); break; /* a * b subnormal */
+    case 1: e = bias - tiny + (exponent_a - bias); break; /* a / b subnormal */
+    case 2: e = bias + huge - (exponent_a - bias); break; /* a * b near overflow */
+    case 3: e = bias - huge + (exponent_a - bias); break; /* a / b near overflow */
+    default: return near(width, a, state);
+    }
+    if (e < 0 || e > 2 * bias) return random_operand(kind, state);
+    return (r >> 3 & 1) << (width - 1) | (uint64_t)e << fraction_bits | random_significand(fraction_bits, state);
 }
