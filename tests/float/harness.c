@@ -1,12 +1,12 @@
-/* Runs the runtime's float and double routines against RISC-V hardware
- * floating point, for every operation: `harness edges` on every pair from
- * the tables of edge operands, `harness random N SEED` on N random pairs.
- * Prints a line per operation and the first mismatches, and exits with 1
- * if there was any. Built for rv32imfd (ilp32, so values still pass in
- * integer registers) and run under qemu-riscv32; see check.sh. */
+// Runs the runtime's float and double routines against RISC-V hardware
+// floating point, for every operation: `harness edges` on every pair from
+// the tables of edge operands, `harness random N SEED` on N random pairs.
+// Prints a line per operation and the first mismatches, and exits with 1
+// if there was any. Built for rv32imfd (ilp32, so values still pass in
+// integer registers) and run under qemu-riscv32; see check.sh.
 #include "harness.h"
 
-/* The routines under test, by the names compilers call them by. */
+// The routines under test, by the names compilers call them by.
 #define SOFTWARE(name) uint64_t soft_##name(uint64_t a, uint64_t b);
 EACH_OPERATION(SOFTWARE)
 
@@ -33,8 +33,8 @@ uint64_t __floatsidf(int32_t), __floatunsidf(uint32_t), __floatdidf(int64_t), __
 uint64_t __extendsfdf2(uint32_t);
 uint32_t __truncdfsf2(uint64_t);
 
-/* Results widened the way the hardware side widens them: 32-bit patterns
- * and unsigned integers with zeros, comparisons' ints with their sign. */
+// Results widened the way the hardware side widens them: 32-bit patterns
+// and unsigned integers with zeros, comparisons' ints with their sign.
 #define ONE(name, in, out) \
     uint64_t soft_##name(uint64_t a, uint64_t b) { return (out)__##name((in)a); }
 #define TWO(name, in, out) \
@@ -62,7 +62,7 @@ ONE(extendsfdf2, uint32_t, uint64_t) ONE(truncdfsf2, uint64_t, uint32_t)
 typedef struct {
     const char *name;
     enum kind operand;
-    int operands; /* 1 or 2 */
+    int operands;  // 1 or 2
     operation soft, hard;
 } checked;
 
@@ -85,17 +85,16 @@ static const checked operations[] = {
     ROW(extendsfdf2, FLOAT, 1) ROW(truncdfsf2, DOUBLE, 1)
 };
 
-/* No C library: the program's only contact with the world is two system calls. */
+// No C library: the program's only contact with the world is two system calls.
 __asm__(".globl _start\n"
         "_start:\n"
-        "    lw a0, 0(sp)\n"  /* argc */
-        "    addi a1, sp, 4\n" /* argv */
+        "    lw a0, 0(sp)\n"  // argc
+        "    addi a1, sp, 4\n"  // argv
         "    call main\n"
-        "    li a7, 93\n"      /* exit */
+        "    li a7, 93\n"  // exit
         "    ecall\n");
 
-static void write_out(const char *text, int length)
-{
+static void write_out(const char *text, int length) {
     register int a0 __asm__("a0") = 1;
     register const char *a1 __asm__("a1") = text;
     register int a2 __asm__("a2") = length;
@@ -103,24 +102,21 @@ static void write_out(const char *text, int length)
     __asm__ volatile("ecall" : "+r"(a0) : "r"(a1), "r"(a2), "r"(a7) : "memory");
 }
 
-static void print(const char *text)
-{
+static void print(const char *text) {
     int n = 0;
     while (text[n]) n++;
     write_out(text, n);
 }
 
-static void print_hex(uint64_t v)
-{
+static void print_hex(uint64_t v) {
     char text[19] = "0x";
     for (int i = 0; i < 16; i++) text[2 + i] = "0123456789abcdef"[(v >> (60 - 4 * i)) & 15];
     text[18] = ' ';
     write_out(text, 19);
 }
 
-/* 32 bits: a 64-bit division would need the runtime's own helpers. */
-static void print_number(uint32_t v)
-{
+// 32 bits: a 64-bit division would need the runtime's own helpers.
+static void print_number(uint32_t v) {
     char text[10];
     int at = 10;
     do {
@@ -130,16 +126,14 @@ static void print_number(uint32_t v)
     write_out(text + at, 10 - at);
 }
 
-static uint32_t parse_number(const char *text)
-{
+static uint32_t parse_number(const char *text) {
     uint32_t v = 0;
     while (*text >= '0' && *text <= '9') v = v * 10 + (uint32_t)(*text++ - '0');
     return v;
 }
 
-/* Compares one pair; reports the first few mismatches of an operation. */
-static int check(const checked *op, uint64_t a, uint64_t b, uint32_t *mismatches)
-{
+// Compares one pair; reports the first few mismatches of an operation.
+static int check(const checked *op, uint64_t a, uint64_t b, uint32_t *mismatches) {
     uint64_t soft = op->soft(a, b), hard = op->hard(a, b);
     if (soft == hard) return 0;
     if (++*mismatches <= 5) {
@@ -156,8 +150,7 @@ static int check(const checked *op, uint64_t a, uint64_t b, uint32_t *mismatches
     return 1;
 }
 
-static uint32_t run_edges(const checked *op, uint32_t *pairs)
-{
+static uint32_t run_edges(const checked *op, uint32_t *pairs) {
     uint32_t mismatches = 0;
     int n = edge_count(op->operand);
     for (int i = 0; i < n; i++)
@@ -166,8 +159,7 @@ static uint32_t run_edges(const checked *op, uint32_t *pairs)
     return mismatches;
 }
 
-static uint32_t run_random(const checked *op, uint32_t count, uint32_t seed, uint32_t *pairs)
-{
+static uint32_t run_random(const checked *op, uint32_t count, uint32_t seed, uint32_t *pairs) {
     uint32_t mismatches = 0;
     uint64_t state = seed * 0x9e3779b97f4a7c15ull + 1;
     for (uint32_t i = 0; i < count; i++, ++*pairs) {
@@ -179,8 +171,7 @@ static uint32_t run_random(const checked *op, uint32_t count, uint32_t seed, uin
     return mismatches;
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     int random = argc >= 3 && argv[1][0] == 'r';
     uint32_t count = random ? parse_number(argv[2]) : 0, seed = argc >= 4 ? parse_number(argv[3]) : 1;
     uint32_t total = 0;

@@ -1,14 +1,14 @@
-/* Shared by the pieces of the program that runs the runtime's floating
- * point routines against RISC-V hardware floating point under qemu-riscv32.
- * Every value passes as a 64-bit pattern: a float or a 32-bit integer in the
- * low half, a double or a 64-bit integer in all of it. */
+// Shared by the pieces of the program that runs the runtime's floating
+// point routines against RISC-V hardware floating point under qemu-riscv32.
+// Every value passes as a 64-bit pattern: a float or a 32-bit integer in the
+// low half, a double or a 64-bit integer in all of it.
 #include <stdint.h>
 
 enum kind { FLOAT, DOUBLE, INT32, UINT32, INT64, UINT64 };
 
 typedef uint64_t (*operation)(uint64_t a, uint64_t b);
 
-/* The hardware's result for each operation, hardware.c. */
+// The hardware's result for each operation, hardware.c.
 #define HARDWARE(name) uint64_t hw_##name(uint64_t a, uint64_t b);
 #define EACH_OPERATION(X) \
     X(addsf3) X(subsf3) X(mulsf3) X(divsf3) X(negsf2) \
@@ -22,11 +22,11 @@ typedef uint64_t (*operation)(uint64_t a, uint64_t b);
     X(extendsfdf2) X(truncdfsf2)
 EACH_OPERATION(HARDWARE)
 
-/* Operands, operands.c. */
+// Operands, operands.c.
 uint64_t next_random(uint64_t *state);
 int edge_count(enum kind kind);
 uint64_t edge(enum kind kind, int i);
 uint64_t random_operand(enum kind kind, uint64_t *state);
-/* A second operand made for the first: near it (cancellations, ties), or
- * such that their product or quotient is subnormal or near overflow. */
+// A second operand made for the first: near it (cancellations, ties), or
+// such that their product or quotient is subnormal or near overflow.
 uint64_t random_partner(enum kind kind, uint64_t a, uint64_t *state);
