@@ -98,7 +98,7 @@ static unpacked unpack(uint64_t a) {
     return u;
 }
 
-static uint64_t add(uint64_t a, uint64_t b) {
+static uint64_t sum(uint64_t a, uint64_t b) {
     if (is_nan(a) || is_nan(b)) return QUIET_NAN;
     uint64_t abs_a = a & ~SIGN, abs_b = b & ~SIGN;
     if (abs_a == INF) return abs_b == INF && a != b ? QUIET_NAN : a;
@@ -122,9 +122,9 @@ static uint64_t add(uint64_t a, uint64_t b) {
     return round_pack(a & SIGN, x.e + 1, m);
 }
 
-uint64_t __adddf3(uint64_t a, uint64_t b) { return add(a, b); }
+uint64_t __adddf3(uint64_t a, uint64_t b) { return sum(a, b); }
 
-uint64_t __subdf3(uint64_t a, uint64_t b) { return add(a, b ^ SIGN); }
+uint64_t __subdf3(uint64_t a, uint64_t b) { return sum(a, b ^ SIGN); }
 
 // Only the sign bit changes, NaNs included, as with RISC-V's fneg.d.
 uint64_t __negdf2(uint64_t a) { return a ^ SIGN; }

@@ -3,13 +3,13 @@
 	.p2align	2
 	.type	__adddf3,@function
 __adddf3:
-	tail	add
+	tail	sum
 .Lfunc_end0:
 	.size	__adddf3, .Lfunc_end0-__adddf3
 
 	.p2align	2
-	.type	add,@function
-add:
+	.type	sum,@function
+sum:
 	addi	sp, sp, -64
 	sw	ra, 60(sp)
 	sw	s0, 56(sp)
@@ -208,7 +208,7 @@ add:
 	li	a1, 0
 	j	.LBB1_13
 .Lfunc_end1:
-	.size	add, .Lfunc_end1-add
+	.size	sum, .Lfunc_end1-sum
 
 	.globl	__subdf3
 	.p2align	2
@@ -216,7 +216,7 @@ add:
 __subdf3:
 	lui	a4, 524288
 	xor	a3, a3, a4
-	tail	add
+	tail	sum
 .Lfunc_end2:
 	.size	__subdf3, .Lfunc_end2-__subdf3
 

@@ -91,7 +91,7 @@ static unpacked unpack(uint32_t a) {
     return u;
 }
 
-static uint32_t add(uint32_t a, uint32_t b) {
+static uint32_t sum(uint32_t a, uint32_t b) {
     if (is_nan(a) || is_nan(b)) return QUIET_NAN;
     uint32_t abs_a = a & ~SIGN, abs_b = b & ~SIGN;
     if (abs_a == INF) return abs_b == INF && a != b ? QUIET_NAN : a;
@@ -115,9 +115,9 @@ static uint32_t add(uint32_t a, uint32_t b) {
     return round_pack(a & SIGN, x.e + 1, m);
 }
 
-uint32_t __addsf3(uint32_t a, uint32_t b) { return add(a, b); }
+uint32_t __addsf3(uint32_t a, uint32_t b) { return sum(a, b); }
 
-uint32_t __subsf3(uint32_t a, uint32_t b) { return add(a, b ^ SIGN); }
+uint32_t __subsf3(uint32_t a, uint32_t b) { return sum(a, b ^ SIGN); }
 
 // Only the sign bit changes, NaNs included, as with RISC-V's fneg.s.
 uint32_t __negsf2(uint32_t a) { return a ^ SIGN; }

@@ -3,13 +3,13 @@
 	.p2align	2
 	.type	__addsf3,@function
 __addsf3:
-	tail	add
+	tail	sum
 .Lfunc_end0:
 	.size	__addsf3, .Lfunc_end0-__addsf3
 
 	.p2align	2
-	.type	add,@function
-add:
+	.type	sum,@function
+sum:
 	addi	sp, sp, -32
 	sw	ra, 28(sp)
 	sw	s0, 24(sp)
@@ -104,7 +104,7 @@ add:
 	li	a0, 0
 	j	.LBB1_8
 .Lfunc_end1:
-	.size	add, .Lfunc_end1-add
+	.size	sum, .Lfunc_end1-sum
 
 	.globl	__subsf3
 	.p2align	2
@@ -112,7 +112,7 @@ add:
 __subsf3:
 	lui	a2, 524288
 	xor	a1, a1, a2
-	tail	add
+	tail	sum
 .Lfunc_end2:
 	.size	__subsf3, .Lfunc_end2-__subsf3
 
