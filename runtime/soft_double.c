@@ -185,7 +185,8 @@ uint64_t __divdf3(uint64_t a, uint64_t b) {
 }
 
 // -1, 0 or 1 as a is below, equal to or above b; 2 if either is a NaN.
-static int compare(uint64_t a, uint64_t b) {
+// Called, not inlined: the six routines below share one copy.
+__attribute__((noinline)) static int compare(uint64_t a, uint64_t b) {
     if (is_nan(a) || is_nan(b)) return 2;
     // The magnitude's bits order doubles of one sign; negated for negative
     // doubles they order all of them, -0 and +0 both becoming 0.

@@ -828,86 +828,37 @@ __divdf3:
 	.p2align	2
 	.type	__eqdf2,@function
 __eqdf2:
-	slli	a4, a1, 1
-	srli	a5, a4, 1
-	lui	a4, 524032
-	beq	a5, a4, .LBB8_3
-	sltu	a6, a4, a5
-	li	a4, 1
-	beqz	a6, .LBB8_4
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, 1
+	beq	a0, a2, .LBB8_2
+	mv	a1, a0
 .LBB8_2:
-	mv	a0, a4
-	ret
-.LBB8_3:
-	snez	a6, a0
-	li	a4, 1
-	bnez	a6, .LBB8_2
-.LBB8_4:
-	lui	a6, 524288
-	li	a7, -1
-	addi	a6, a6, -1
-	and	a6, a3, a6
-	lui	t0, 524032
-	and	a7, a2, a7
-	beq	a6, t0, .LBB8_6
-	sltu	t0, t0, a6
-	bnez	t0, .LBB8_2
-	j	.LBB8_7
-.LBB8_6:
-	snez	t0, a7
-	bnez	t0, .LBB8_2
-.LBB8_7:
-	bltz	a1, .LBB8_9
-	mv	a4, a0
-	bltz	a3, .LBB8_10
-	j	.LBB8_11
-.LBB8_9:
-	neg	a4, a0
-	snez	a0, a0
-	add	a0, a5, a0
-	neg	a1, a0
-	bgez	a3, .LBB8_11
-.LBB8_10:
-	neg	a2, a7
-	snez	a0, a7
-	add	a0, a6, a0
-	neg	a3, a0
-.LBB8_11:
-	beq	a1, a3, .LBB8_13
-	slt	a0, a1, a3
-	slt	a1, a3, a1
-	li	a4, -1
-	bnez	a0, .LBB8_2
-	j	.LBB8_14
-.LBB8_13:
-	sltu	a0, a4, a2
-	sltu	a1, a2, a4
-	li	a4, -1
-	bnez	a0, .LBB8_2
-.LBB8_14:
-	mv	a4, a1
-	mv	a0, a4
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
 	ret
 .Lfunc_end8:
 	.size	__eqdf2, .Lfunc_end8-__eqdf2
 
-	.globl	__nedf2
 	.p2align	2
-	.type	__nedf2,@function
-__nedf2:
+	.type	compare,@function
+compare:
 	slli	a4, a1, 1
 	srli	a5, a4, 1
 	lui	a4, 524032
 	beq	a5, a4, .LBB9_3
 	sltu	a6, a4, a5
-	li	a4, 1
+	li	a4, 2
 	beqz	a6, .LBB9_4
 .LBB9_2:
 	mv	a0, a4
 	ret
 .LBB9_3:
 	snez	a6, a0
-	li	a4, 1
+	li	a4, 2
 	bnez	a6, .LBB9_2
 .LBB9_4:
 	lui	a6, 524288
@@ -956,275 +907,102 @@ __nedf2:
 	mv	a0, a4
 	ret
 .Lfunc_end9:
-	.size	__nedf2, .Lfunc_end9-__nedf2
+	.size	compare, .Lfunc_end9-compare
+
+	.globl	__nedf2
+	.p2align	2
+	.type	__nedf2,@function
+__nedf2:
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, 1
+	beq	a0, a2, .LBB10_2
+	mv	a1, a0
+.LBB10_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
+	ret
+.Lfunc_end10:
+	.size	__nedf2, .Lfunc_end10-__nedf2
 
 	.globl	__ltdf2
 	.p2align	2
 	.type	__ltdf2,@function
 __ltdf2:
-	slli	a4, a1, 1
-	srli	a5, a4, 1
-	lui	a4, 524032
-	beq	a5, a4, .LBB10_3
-	sltu	a6, a4, a5
-	li	a4, 1
-	beqz	a6, .LBB10_4
-.LBB10_2:
-	mv	a0, a4
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, 1
+	beq	a0, a2, .LBB11_2
+	mv	a1, a0
+.LBB11_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
 	ret
-.LBB10_3:
-	snez	a6, a0
-	li	a4, 1
-	bnez	a6, .LBB10_2
-.LBB10_4:
-	lui	a6, 524288
-	li	a7, -1
-	addi	a6, a6, -1
-	and	a6, a3, a6
-	lui	t0, 524032
-	and	a7, a2, a7
-	beq	a6, t0, .LBB10_6
-	sltu	t0, t0, a6
-	bnez	t0, .LBB10_2
-	j	.LBB10_7
-.LBB10_6:
-	snez	t0, a7
-	bnez	t0, .LBB10_2
-.LBB10_7:
-	bltz	a1, .LBB10_9
-	mv	a4, a0
-	bltz	a3, .LBB10_10
-	j	.LBB10_11
-.LBB10_9:
-	neg	a4, a0
-	snez	a0, a0
-	add	a0, a5, a0
-	neg	a1, a0
-	bgez	a3, .LBB10_11
-.LBB10_10:
-	neg	a2, a7
-	snez	a0, a7
-	add	a0, a6, a0
-	neg	a3, a0
-.LBB10_11:
-	beq	a1, a3, .LBB10_13
-	slt	a0, a1, a3
-	slt	a1, a3, a1
-	li	a4, -1
-	bnez	a0, .LBB10_2
-	j	.LBB10_14
-.LBB10_13:
-	sltu	a0, a4, a2
-	sltu	a1, a2, a4
-	li	a4, -1
-	bnez	a0, .LBB10_2
-.LBB10_14:
-	mv	a4, a1
-	mv	a0, a4
-	ret
-.Lfunc_end10:
-	.size	__ltdf2, .Lfunc_end10-__ltdf2
+.Lfunc_end11:
+	.size	__ltdf2, .Lfunc_end11-__ltdf2
 
 	.globl	__ledf2
 	.p2align	2
 	.type	__ledf2,@function
 __ledf2:
-	slli	a4, a1, 1
-	srli	a5, a4, 1
-	lui	a4, 524032
-	beq	a5, a4, .LBB11_3
-	sltu	a6, a4, a5
-	li	a4, 1
-	beqz	a6, .LBB11_4
-.LBB11_2:
-	mv	a0, a4
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, 1
+	beq	a0, a2, .LBB12_2
+	mv	a1, a0
+.LBB12_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
 	ret
-.LBB11_3:
-	snez	a6, a0
-	li	a4, 1
-	bnez	a6, .LBB11_2
-.LBB11_4:
-	lui	a6, 524288
-	li	a7, -1
-	addi	a6, a6, -1
-	and	a6, a3, a6
-	lui	t0, 524032
-	and	a7, a2, a7
-	beq	a6, t0, .LBB11_6
-	sltu	t0, t0, a6
-	bnez	t0, .LBB11_2
-	j	.LBB11_7
-.LBB11_6:
-	snez	t0, a7
-	bnez	t0, .LBB11_2
-.LBB11_7:
-	bltz	a1, .LBB11_9
-	mv	a4, a0
-	bltz	a3, .LBB11_10
-	j	.LBB11_11
-.LBB11_9:
-	neg	a4, a0
-	snez	a0, a0
-	add	a0, a5, a0
-	neg	a1, a0
-	bgez	a3, .LBB11_11
-.LBB11_10:
-	neg	a2, a7
-	snez	a0, a7
-	add	a0, a6, a0
-	neg	a3, a0
-.LBB11_11:
-	beq	a1, a3, .LBB11_13
-	slt	a0, a1, a3
-	slt	a1, a3, a1
-	li	a4, -1
-	bnez	a0, .LBB11_2
-	j	.LBB11_14
-.LBB11_13:
-	sltu	a0, a4, a2
-	sltu	a1, a2, a4
-	li	a4, -1
-	bnez	a0, .LBB11_2
-.LBB11_14:
-	mv	a4, a1
-	mv	a0, a4
-	ret
-.Lfunc_end11:
-	.size	__ledf2, .Lfunc_end11-__ledf2
+.Lfunc_end12:
+	.size	__ledf2, .Lfunc_end12-__ledf2
 
 	.globl	__gtdf2
 	.p2align	2
 	.type	__gtdf2,@function
 __gtdf2:
-	slli	a4, a1, 1
-	srli	a5, a4, 1
-	lui	a6, 524032
-	li	a4, -1
-	beq	a5, a6, .LBB12_3
-	sltu	a6, a6, a5
-	beqz	a6, .LBB12_4
-.LBB12_2:
-	mv	a0, a4
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, -1
+	beq	a0, a2, .LBB13_2
+	mv	a1, a0
+.LBB13_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
 	ret
-.LBB12_3:
-	snez	a6, a0
-	bnez	a6, .LBB12_2
-.LBB12_4:
-	lui	a6, 524288
-	addi	a6, a6, -1
-	and	a6, a3, a6
-	lui	t0, 524032
-	and	a7, a2, a4
-	beq	a6, t0, .LBB12_6
-	sltu	t0, t0, a6
-	li	a4, -1
-	bnez	t0, .LBB12_2
-	j	.LBB12_7
-.LBB12_6:
-	snez	t0, a7
-	li	a4, -1
-	bnez	t0, .LBB12_2
-.LBB12_7:
-	bltz	a1, .LBB12_9
-	mv	a4, a0
-	bltz	a3, .LBB12_10
-	j	.LBB12_11
-.LBB12_9:
-	neg	a4, a0
-	snez	a0, a0
-	add	a0, a5, a0
-	neg	a1, a0
-	bgez	a3, .LBB12_11
-.LBB12_10:
-	neg	a2, a7
-	snez	a0, a7
-	add	a0, a6, a0
-	neg	a3, a0
-.LBB12_11:
-	beq	a1, a3, .LBB12_13
-	slt	a0, a1, a3
-	slt	a1, a3, a1
-	li	a4, -1
-	bnez	a0, .LBB12_2
-	j	.LBB12_14
-.LBB12_13:
-	sltu	a0, a4, a2
-	sltu	a1, a2, a4
-	li	a4, -1
-	bnez	a0, .LBB12_2
-.LBB12_14:
-	mv	a4, a1
-	mv	a0, a4
-	ret
-.Lfunc_end12:
-	.size	__gtdf2, .Lfunc_end12-__gtdf2
+.Lfunc_end13:
+	.size	__gtdf2, .Lfunc_end13-__gtdf2
 
 	.globl	__gedf2
 	.p2align	2
 	.type	__gedf2,@function
 __gedf2:
-	slli	a4, a1, 1
-	srli	a5, a4, 1
-	lui	a6, 524032
-	li	a4, -1
-	beq	a5, a6, .LBB13_3
-	sltu	a6, a6, a5
-	beqz	a6, .LBB13_4
-.LBB13_2:
-	mv	a0, a4
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, -1
+	beq	a0, a2, .LBB14_2
+	mv	a1, a0
+.LBB14_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
 	ret
-.LBB13_3:
-	snez	a6, a0
-	bnez	a6, .LBB13_2
-.LBB13_4:
-	lui	a6, 524288
-	addi	a6, a6, -1
-	and	a6, a3, a6
-	lui	t0, 524032
-	and	a7, a2, a4
-	beq	a6, t0, .LBB13_6
-	sltu	t0, t0, a6
-	li	a4, -1
-	bnez	t0, .LBB13_2
-	j	.LBB13_7
-.LBB13_6:
-	snez	t0, a7
-	li	a4, -1
-	bnez	t0, .LBB13_2
-.LBB13_7:
-	bltz	a1, .LBB13_9
-	mv	a4, a0
-	bltz	a3, .LBB13_10
-	j	.LBB13_11
-.LBB13_9:
-	neg	a4, a0
-	snez	a0, a0
-	add	a0, a5, a0
-	neg	a1, a0
-	bgez	a3, .LBB13_11
-.LBB13_10:
-	neg	a2, a7
-	snez	a0, a7
-	add	a0, a6, a0
-	neg	a3, a0
-.LBB13_11:
-	beq	a1, a3, .LBB13_13
-	slt	a0, a1, a3
-	slt	a1, a3, a1
-	li	a4, -1
-	bnez	a0, .LBB13_2
-	j	.LBB13_14
-.LBB13_13:
-	sltu	a0, a4, a2
-	sltu	a1, a2, a4
-	li	a4, -1
-	bnez	a0, .LBB13_2
-.LBB13_14:
-	mv	a4, a1
-	mv	a0, a4
-	ret
-.Lfunc_end13:
-	.size	__gedf2, .Lfunc_end13-__gedf2
+.Lfunc_end14:
+	.size	__gedf2, .Lfunc_end14-__gedf2
 
 	.globl	__unorddf2
 	.p2align	2
@@ -1234,24 +1012,24 @@ __unorddf2:
 	addi	a4, a4, -1
 	and	a5, a1, a4
 	lui	a1, 524032
-	beq	a5, a1, .LBB14_3
+	beq	a5, a1, .LBB15_3
 	sltu	a0, a1, a5
 	and	a3, a3, a4
-	bne	a3, a1, .LBB14_4
-.LBB14_2:
+	bne	a3, a1, .LBB15_4
+.LBB15_2:
 	snez	a1, a2
 	or	a0, a0, a1
 	ret
-.LBB14_3:
+.LBB15_3:
 	snez	a0, a0
 	and	a3, a3, a4
-	beq	a3, a1, .LBB14_2
-.LBB14_4:
+	beq	a3, a1, .LBB15_2
+.LBB15_4:
 	sltu	a1, a1, a3
 	or	a0, a0, a1
 	ret
-.Lfunc_end14:
-	.size	__unorddf2, .Lfunc_end14-__unorddf2
+.Lfunc_end15:
+	.size	__unorddf2, .Lfunc_end15-__unorddf2
 
 	.globl	__fixdfsi
 	.p2align	2
@@ -1261,32 +1039,32 @@ __fixdfsi:
 	addi	a2, a2, -1
 	and	a3, a1, a2
 	lui	a4, 524032
-	beq	a3, a4, .LBB15_3
+	beq	a3, a4, .LBB16_3
 	sltu	a3, a4, a3
-	beqz	a3, .LBB15_4
-.LBB15_2:
+	beqz	a3, .LBB16_4
+.LBB16_2:
 	mv	a0, a2
 	ret
-.LBB15_3:
+.LBB16_3:
 	snez	a3, a0
-	bnez	a3, .LBB15_2
-.LBB15_4:
+	bnez	a3, .LBB16_2
+.LBB16_4:
 	slli	a2, a1, 1
 	srli	a2, a2, 21
 	li	a3, 1023
-	bgeu	a2, a3, .LBB15_6
+	bgeu	a2, a3, .LBB16_6
 	li	a0, 0
 	ret
-.LBB15_6:
+.LBB16_6:
 	addi	a3, a2, -1054
 	li	a4, -32
-	bltu	a4, a3, .LBB15_8
+	bltu	a4, a3, .LBB16_8
 	slti	a0, a1, 0
 	xori	a0, a0, 1
 	lui	a1, 524288
 	sub	a0, a1, a0
 	ret
-.LBB15_8:
+.LBB16_8:
 	lui	a3, 256
 	addi	a3, a3, -1
 	and	a4, a1, a3
@@ -1299,11 +1077,11 @@ __fixdfsi:
 	li	a4, 1043
 	sub	a4, a4, a2
 	add	a3, a5, a3
-	bltz	a4, .LBB15_10
+	bltz	a4, .LBB16_10
 	srl	a2, a3, a4
-	bgez	a1, .LBB15_2
-	j	.LBB15_11
-.LBB15_10:
+	bgez	a1, .LBB16_2
+	j	.LBB16_11
+.LBB16_10:
 	li	a4, 1075
 	sub	a2, a4, a2
 	slli	a3, a3, 1
@@ -1311,13 +1089,13 @@ __fixdfsi:
 	sll	a3, a3, a4
 	srl	a0, a0, a2
 	or	a2, a0, a3
-	bgez	a1, .LBB15_2
-.LBB15_11:
+	bgez	a1, .LBB16_2
+.LBB16_11:
 	neg	a2, a2
 	mv	a0, a2
 	ret
-.Lfunc_end15:
-	.size	__fixdfsi, .Lfunc_end15-__fixdfsi
+.Lfunc_end16:
+	.size	__fixdfsi, .Lfunc_end16-__fixdfsi
 
 	.globl	__fixunsdfsi
 	.p2align	2
@@ -1326,28 +1104,28 @@ __fixunsdfsi:
 	slli	a3, a1, 1
 	srli	a2, a3, 1
 	lui	a4, 524032
-	beq	a2, a4, .LBB16_3
+	beq	a2, a4, .LBB17_3
 	sltu	a4, a4, a2
 	li	a2, -1
-	beqz	a4, .LBB16_4
-.LBB16_2:
+	beqz	a4, .LBB17_4
+.LBB17_2:
 	mv	a0, a2
 	ret
-.LBB16_3:
+.LBB17_3:
 	snez	a4, a0
 	li	a2, -1
-	bnez	a4, .LBB16_2
-.LBB16_4:
+	bnez	a4, .LBB17_2
+.LBB17_4:
 	srli	a3, a3, 21
 	slti	a2, a1, 0
 	sltiu	a4, a3, 1023
 	or	a4, a2, a4
 	li	a2, 0
-	bnez	a4, .LBB16_2
+	bnez	a4, .LBB17_2
 	addi	a4, a3, -1055
 	li	a5, -32
 	li	a2, -1
-	bltu	a4, a5, .LBB16_2
+	bltu	a4, a5, .LBB17_2
 	lui	a2, 256
 	addi	a4, a2, -1
 	and	a1, a1, a4
@@ -1360,11 +1138,11 @@ __fixunsdfsi:
 	li	a2, 1043
 	sub	a2, a2, a3
 	add	a1, a1, a4
-	bltz	a2, .LBB16_8
+	bltz	a2, .LBB17_8
 	srl	a2, a1, a2
 	mv	a0, a2
 	ret
-.LBB16_8:
+.LBB17_8:
 	li	a2, 1075
 	sub	a2, a2, a3
 	slli	a1, a1, 1
@@ -1373,8 +1151,8 @@ __fixunsdfsi:
 	srl	a0, a0, a2
 	or	a0, a0, a1
 	ret
-.Lfunc_end16:
-	.size	__fixunsdfsi, .Lfunc_end16-__fixunsdfsi
+.Lfunc_end17:
+	.size	__fixunsdfsi, .Lfunc_end17-__fixunsdfsi
 
 	.globl	__fixdfdi
 	.p2align	2
@@ -1385,29 +1163,29 @@ __fixdfdi:
 	and	a4, a1, a2
 	lui	a5, 524032
 	mv	a3, a0
-	beq	a4, a5, .LBB17_3
+	beq	a4, a5, .LBB18_3
 	sltu	a4, a5, a4
 	li	a0, -1
-	beqz	a4, .LBB17_4
-.LBB17_2:
+	beqz	a4, .LBB18_4
+.LBB18_2:
 	mv	a1, a2
 	ret
-.LBB17_3:
+.LBB18_3:
 	snez	a4, a3
 	li	a0, -1
-	bnez	a4, .LBB17_2
-.LBB17_4:
+	bnez	a4, .LBB18_2
+.LBB18_4:
 	slli	a0, a1, 1
 	srli	a0, a0, 21
 	li	a2, 1023
-	bgeu	a0, a2, .LBB17_6
+	bgeu	a0, a2, .LBB18_6
 	li	a0, 0
 	li	a1, 0
 	ret
-.LBB17_6:
+.LBB18_6:
 	addi	a2, a0, -1023
 	li	a4, 63
-	bltu	a2, a4, .LBB17_8
+	bltu	a2, a4, .LBB18_8
 	srli	a1, a1, 31
 	addi	a0, a1, -1
 	sltu	a1, a0, a1
@@ -1415,7 +1193,7 @@ __fixdfdi:
 	addi	a2, a2, -1
 	add	a1, a1, a2
 	ret
-.LBB17_8:
+.LBB18_8:
 	lui	a4, 256
 	addi	a4, a4, -1
 	and	a5, a1, a4
@@ -1427,20 +1205,20 @@ __fixdfdi:
 	add	a5, a5, a6
 	li	a6, 52
 	add	a4, a5, a4
-	bltu	a2, a6, .LBB17_11
+	bltu	a2, a6, .LBB18_11
 	addi	a2, a0, -1107
-	bltz	a2, .LBB17_13
+	bltz	a2, .LBB18_13
 	li	a0, 0
 	sll	a2, a3, a2
-	j	.LBB17_15
-.LBB17_11:
+	j	.LBB18_15
+.LBB18_11:
 	li	a2, 1043
 	sub	a5, a2, a0
-	bltz	a5, .LBB17_14
+	bltz	a5, .LBB18_14
 	li	a2, 0
 	srl	a0, a4, a5
-	j	.LBB17_15
-.LBB17_13:
+	j	.LBB18_15
+.LBB18_13:
 	addi	a0, a0, -1075
 	sll	a2, a4, a0
 	srli	a4, a3, 1
@@ -1448,8 +1226,8 @@ __fixdfdi:
 	srl	a4, a4, a5
 	or	a2, a2, a4
 	sll	a0, a3, a0
-	j	.LBB17_15
-.LBB17_14:
+	j	.LBB18_15
+.LBB18_14:
 	li	a2, 1075
 	sub	a2, a2, a0
 	srl	a0, a3, a2
@@ -1458,16 +1236,16 @@ __fixdfdi:
 	sll	a3, a5, a3
 	or	a0, a0, a3
 	srl	a2, a4, a2
-.LBB17_15:
-	bgez	a1, .LBB17_2
+.LBB18_15:
+	bgez	a1, .LBB18_2
 	snez	a1, a0
 	add	a1, a2, a1
 	neg	a2, a1
 	neg	a0, a0
 	mv	a1, a2
 	ret
-.Lfunc_end17:
-	.size	__fixdfdi, .Lfunc_end17-__fixdfdi
+.Lfunc_end18:
+	.size	__fixdfdi, .Lfunc_end18-__fixdfdi
 
 	.globl	__fixunsdfdi
 	.p2align	2
@@ -1477,29 +1255,29 @@ __fixunsdfdi:
 	srli	a3, a4, 1
 	lui	a5, 524032
 	mv	a2, a0
-	beq	a3, a5, .LBB18_2
+	beq	a3, a5, .LBB19_2
 	sltu	a5, a5, a3
-	j	.LBB18_3
-.LBB18_2:
+	j	.LBB19_3
+.LBB19_2:
 	snez	a5, a2
-.LBB18_3:
+.LBB19_3:
 	li	a0, -1
 	li	a3, -1
-	bnez	a5, .LBB18_12
+	bnez	a5, .LBB19_12
 	srli	a4, a4, 21
 	slti	a0, a1, 0
 	sltiu	a3, a4, 1023
 	or	a0, a0, a3
-	beqz	a0, .LBB18_6
+	beqz	a0, .LBB19_6
 	li	a0, 0
 	li	a1, 0
 	ret
-.LBB18_6:
+.LBB19_6:
 	addi	a5, a4, -1023
 	li	a0, -1
 	li	a6, 63
 	li	a3, -1
-	bltu	a6, a5, .LBB18_12
+	bltu	a6, a5, .LBB19_12
 	lui	a0, 256
 	addi	a0, a0, -1
 	and	a1, a1, a0
@@ -1511,22 +1289,22 @@ __fixunsdfdi:
 	add	a2, a2, a3
 	li	a3, 52
 	add	a2, a2, a0
-	bltu	a5, a3, .LBB18_10
+	bltu	a5, a3, .LBB19_10
 	addi	a3, a4, -1107
-	bltz	a3, .LBB18_13
+	bltz	a3, .LBB19_13
 	li	a0, 0
 	sll	a1, a1, a3
 	ret
-.LBB18_10:
+.LBB19_10:
 	li	a0, 1043
 	sub	a0, a0, a4
-	bltz	a0, .LBB18_14
+	bltz	a0, .LBB19_14
 	li	a3, 0
 	srl	a0, a2, a0
-.LBB18_12:
+.LBB19_12:
 	mv	a1, a3
 	ret
-.LBB18_13:
+.LBB19_13:
 	addi	a0, a4, -1075
 	sll	a2, a2, a0
 	srli	a3, a1, 1
@@ -1536,7 +1314,7 @@ __fixunsdfdi:
 	sll	a0, a1, a0
 	mv	a1, a3
 	ret
-.LBB18_14:
+.LBB19_14:
 	li	a0, 1075
 	sub	a3, a0, a4
 	srl	a0, a1, a3
@@ -1546,46 +1324,46 @@ __fixunsdfdi:
 	or	a0, a0, a1
 	srl	a1, a2, a3
 	ret
-.Lfunc_end18:
-	.size	__fixunsdfdi, .Lfunc_end18-__fixunsdfdi
+.Lfunc_end19:
+	.size	__fixunsdfdi, .Lfunc_end19-__fixunsdfdi
 
 	.globl	__floatsidf
 	.p2align	2
 	.type	__floatsidf,@function
 __floatsidf:
 	mv	a3, a0
-	bltz	a0, .LBB19_3
+	bltz	a0, .LBB20_3
 	li	a0, 0
 	li	a1, 0
-	bnez	a3, .LBB19_4
+	bnez	a3, .LBB20_4
 	ret
-.LBB19_3:
+.LBB20_3:
 	li	a0, 0
 	neg	a3, a3
 	lui	a1, 524288
-.LBB19_4:
+.LBB20_4:
 	li	a2, 1085
 	li	a4, 0
 	tail	round_pack
-.Lfunc_end19:
-	.size	__floatsidf, .Lfunc_end19-__floatsidf
+.Lfunc_end20:
+	.size	__floatsidf, .Lfunc_end20-__floatsidf
 
 	.globl	__floatunsidf
 	.p2align	2
 	.type	__floatunsidf,@function
 __floatunsidf:
-	beqz	a0, .LBB20_2
+	beqz	a0, .LBB21_2
 	mv	a3, a0
 	li	a2, 1085
 	li	a0, 0
 	li	a1, 0
 	li	a4, 0
 	tail	round_pack
-.LBB20_2:
+.LBB21_2:
 	li	a1, 0
 	ret
-.Lfunc_end20:
-	.size	__floatunsidf, .Lfunc_end20-__floatunsidf
+.Lfunc_end21:
+	.size	__floatunsidf, .Lfunc_end21-__floatunsidf
 
 	.globl	__floatdidf
 	.p2align	2
@@ -1593,15 +1371,15 @@ __floatunsidf:
 __floatdidf:
 	mv	a4, a1
 	mv	a5, a0
-	bltz	a1, .LBB21_3
+	bltz	a1, .LBB22_3
 	or	a0, a5, a4
-	beqz	a0, .LBB21_4
+	beqz	a0, .LBB22_4
 	li	a2, 1085
 	li	a0, 0
 	li	a1, 0
 	mv	a3, a5
 	tail	round_pack
-.LBB21_3:
+.LBB22_3:
 	neg	a3, a5
 	snez	a0, a5
 	add	a0, a4, a0
@@ -1610,11 +1388,11 @@ __floatdidf:
 	li	a2, 1085
 	li	a0, 0
 	tail	round_pack
-.LBB21_4:
+.LBB22_4:
 	li	a1, 0
 	ret
-.Lfunc_end21:
-	.size	__floatdidf, .Lfunc_end21-__floatdidf
+.Lfunc_end22:
+	.size	__floatdidf, .Lfunc_end22-__floatdidf
 
 	.globl	__floatundidf
 	.p2align	2
@@ -1622,17 +1400,17 @@ __floatdidf:
 __floatundidf:
 	mv	a3, a0
 	or	a0, a0, a1
-	beqz	a0, .LBB22_2
+	beqz	a0, .LBB23_2
 	mv	a4, a1
 	li	a2, 1085
 	li	a0, 0
 	li	a1, 0
 	tail	round_pack
-.LBB22_2:
+.LBB23_2:
 	li	a1, 0
 	ret
-.Lfunc_end22:
-	.size	__floatundidf, .Lfunc_end22-__floatundidf
+.Lfunc_end23:
+	.size	__floatundidf, .Lfunc_end23-__floatundidf
 
 	.globl	__extendsfdf2
 	.p2align	2
@@ -1641,46 +1419,46 @@ __extendsfdf2:
 	slli	a1, a0, 1
 	srli	a2, a1, 1
 	lui	a1, 522240
-	bgeu	a1, a2, .LBB23_2
+	bgeu	a1, a2, .LBB24_2
 	li	a0, 0
 	lui	a1, 524160
 	ret
-.LBB23_2:
+.LBB24_2:
 	lui	a1, 524288
 	and	a1, a0, a1
-	beqz	a2, .LBB23_5
+	beqz	a2, .LBB24_5
 	lui	a3, 522240
-	bne	a2, a3, .LBB23_6
+	bne	a2, a3, .LBB24_6
 	li	a0, 0
 	lui	a2, 524032
 	or	a1, a1, a2
 	ret
-.LBB23_5:
+.LBB24_5:
 	li	a0, 0
 	ret
-.LBB23_6:
+.LBB24_6:
 	lui	a3, 2048
 	addi	a3, a3, -1
 	srli	a4, a2, 23
 	and	a2, a0, a3
-	bnez	a4, .LBB23_14
+	bnez	a4, .LBB24_14
 	srli	a5, a2, 16
 	seqz	a4, a5
-	bnez	a5, .LBB23_9
+	bnez	a5, .LBB24_9
 	slli	a2, a0, 16
-.LBB23_9:
+.LBB24_9:
 	srli	a5, a2, 24
 	slli	a4, a4, 4
-	beqz	a5, .LBB23_15
+	beqz	a5, .LBB24_15
 	srli	a5, a2, 28
-	beqz	a5, .LBB23_16
-.LBB23_11:
+	beqz	a5, .LBB24_16
+.LBB24_11:
 	srli	a5, a2, 30
-	bnez	a5, .LBB23_13
-.LBB23_12:
+	bnez	a5, .LBB24_13
+.LBB24_12:
 	ori	a4, a4, 2
 	slli	a2, a2, 2
-.LBB23_13:
+.LBB24_13:
 	not	a2, a2
 	srli	a2, a2, 31
 	add	a4, a4, a2
@@ -1689,7 +1467,7 @@ __extendsfdf2:
 	and	a2, a0, a3
 	li	a0, 9
 	sub	a4, a0, a4
-.LBB23_14:
+.LBB24_14:
 	addi	a0, a4, 896
 	slli	a0, a0, 20
 	or	a1, a0, a1
@@ -1697,18 +1475,18 @@ __extendsfdf2:
 	srli	a2, a2, 3
 	or	a1, a1, a2
 	ret
-.LBB23_15:
+.LBB24_15:
 	ori	a4, a4, 8
 	slli	a2, a2, 8
 	srli	a5, a2, 28
-	bnez	a5, .LBB23_11
-.LBB23_16:
+	bnez	a5, .LBB24_11
+.LBB24_16:
 	ori	a4, a4, 4
 	slli	a2, a2, 4
 	srli	a5, a2, 30
-	beqz	a5, .LBB23_12
-	j	.LBB23_13
-.Lfunc_end23:
-	.size	__extendsfdf2, .Lfunc_end23-__extendsfdf2
+	beqz	a5, .LBB24_12
+	j	.LBB24_13
+.Lfunc_end24:
+	.size	__extendsfdf2, .Lfunc_end24-__extendsfdf2
 
 	.section	".note.GNU-stack","",@progbits

@@ -166,7 +166,8 @@ uint32_t __divsf3(uint32_t a, uint32_t b) {
 }
 
 // -1, 0 or 1 as a is below, equal to or above b; 2 if either is a NaN.
-static int compare(uint32_t a, uint32_t b) {
+// Called, not inlined: the six routines below share one copy.
+__attribute__((noinline)) static int compare(uint32_t a, uint32_t b) {
     if (is_nan(a) || is_nan(b)) return 2;
     // The magnitude's bits order floats of one sign; negated for negative
     // floats they order all of them, -0 and +0 both becoming 0.

@@ -508,44 +508,29 @@ __divsf3:
 	.p2align	2
 	.type	__eqsf2,@function
 __eqsf2:
-	lui	a2, 524288
-	addi	a3, a2, -1
-	and	a4, a0, a3
-	lui	a5, 522240
-	li	a2, 1
-	bltu	a5, a4, .LBB8_6
-	and	a3, a1, a3
-	bltu	a5, a3, .LBB8_6
-	bltz	a0, .LBB8_7
-	bltz	a1, .LBB8_8
-.LBB8_4:
-	li	a2, -1
-	blt	a0, a1, .LBB8_6
-.LBB8_5:
-	slt	a2, a1, a0
-.LBB8_6:
-	mv	a0, a2
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, 1
+	beq	a0, a2, .LBB8_2
+	mv	a1, a0
+.LBB8_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
 	ret
-.LBB8_7:
-	neg	a0, a4
-	bgez	a1, .LBB8_4
-.LBB8_8:
-	neg	a1, a3
-	li	a2, -1
-	bge	a0, a1, .LBB8_5
-	j	.LBB8_6
 .Lfunc_end8:
 	.size	__eqsf2, .Lfunc_end8-__eqsf2
 
-	.globl	__nesf2
 	.p2align	2
-	.type	__nesf2,@function
-__nesf2:
+	.type	compare,@function
+compare:
 	lui	a2, 524288
 	addi	a3, a2, -1
 	and	a4, a0, a3
 	lui	a5, 522240
-	li	a2, 1
+	li	a2, 2
 	bltu	a5, a4, .LBB9_6
 	and	a3, a1, a3
 	bltu	a5, a3, .LBB9_6
@@ -568,139 +553,102 @@ __nesf2:
 	bge	a0, a1, .LBB9_5
 	j	.LBB9_6
 .Lfunc_end9:
-	.size	__nesf2, .Lfunc_end9-__nesf2
+	.size	compare, .Lfunc_end9-compare
+
+	.globl	__nesf2
+	.p2align	2
+	.type	__nesf2,@function
+__nesf2:
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, 1
+	beq	a0, a2, .LBB10_2
+	mv	a1, a0
+.LBB10_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
+	ret
+.Lfunc_end10:
+	.size	__nesf2, .Lfunc_end10-__nesf2
 
 	.globl	__ltsf2
 	.p2align	2
 	.type	__ltsf2,@function
 __ltsf2:
-	lui	a2, 524288
-	addi	a3, a2, -1
-	and	a4, a0, a3
-	lui	a5, 522240
-	li	a2, 1
-	bltu	a5, a4, .LBB10_6
-	and	a3, a1, a3
-	bltu	a5, a3, .LBB10_6
-	bltz	a0, .LBB10_7
-	bltz	a1, .LBB10_8
-.LBB10_4:
-	li	a2, -1
-	blt	a0, a1, .LBB10_6
-.LBB10_5:
-	slt	a2, a1, a0
-.LBB10_6:
-	mv	a0, a2
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, 1
+	beq	a0, a2, .LBB11_2
+	mv	a1, a0
+.LBB11_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
 	ret
-.LBB10_7:
-	neg	a0, a4
-	bgez	a1, .LBB10_4
-.LBB10_8:
-	neg	a1, a3
-	li	a2, -1
-	bge	a0, a1, .LBB10_5
-	j	.LBB10_6
-.Lfunc_end10:
-	.size	__ltsf2, .Lfunc_end10-__ltsf2
+.Lfunc_end11:
+	.size	__ltsf2, .Lfunc_end11-__ltsf2
 
 	.globl	__lesf2
 	.p2align	2
 	.type	__lesf2,@function
 __lesf2:
-	lui	a2, 524288
-	addi	a3, a2, -1
-	and	a4, a0, a3
-	lui	a5, 522240
-	li	a2, 1
-	bltu	a5, a4, .LBB11_6
-	and	a3, a1, a3
-	bltu	a5, a3, .LBB11_6
-	bltz	a0, .LBB11_7
-	bltz	a1, .LBB11_8
-.LBB11_4:
-	li	a2, -1
-	blt	a0, a1, .LBB11_6
-.LBB11_5:
-	slt	a2, a1, a0
-.LBB11_6:
-	mv	a0, a2
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, 1
+	beq	a0, a2, .LBB12_2
+	mv	a1, a0
+.LBB12_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
 	ret
-.LBB11_7:
-	neg	a0, a4
-	bgez	a1, .LBB11_4
-.LBB11_8:
-	neg	a1, a3
-	li	a2, -1
-	bge	a0, a1, .LBB11_5
-	j	.LBB11_6
-.Lfunc_end11:
-	.size	__lesf2, .Lfunc_end11-__lesf2
+.Lfunc_end12:
+	.size	__lesf2, .Lfunc_end12-__lesf2
 
 	.globl	__gtsf2
 	.p2align	2
 	.type	__gtsf2,@function
 __gtsf2:
-	lui	a2, 524288
-	addi	a3, a2, -1
-	and	a4, a0, a3
-	lui	a5, 522240
-	li	a2, -1
-	bltu	a5, a4, .LBB12_6
-	and	a3, a1, a3
-	bltu	a5, a3, .LBB12_6
-	bltz	a0, .LBB12_7
-	bltz	a1, .LBB12_8
-.LBB12_4:
-	li	a2, -1
-	blt	a0, a1, .LBB12_6
-.LBB12_5:
-	slt	a2, a1, a0
-.LBB12_6:
-	mv	a0, a2
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, -1
+	beq	a0, a2, .LBB13_2
+	mv	a1, a0
+.LBB13_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
 	ret
-.LBB12_7:
-	neg	a0, a4
-	bgez	a1, .LBB12_4
-.LBB12_8:
-	neg	a1, a3
-	li	a2, -1
-	bge	a0, a1, .LBB12_5
-	j	.LBB12_6
-.Lfunc_end12:
-	.size	__gtsf2, .Lfunc_end12-__gtsf2
+.Lfunc_end13:
+	.size	__gtsf2, .Lfunc_end13-__gtsf2
 
 	.globl	__gesf2
 	.p2align	2
 	.type	__gesf2,@function
 __gesf2:
-	lui	a2, 524288
-	addi	a3, a2, -1
-	and	a4, a0, a3
-	lui	a5, 522240
-	li	a2, -1
-	bltu	a5, a4, .LBB13_6
-	and	a3, a1, a3
-	bltu	a5, a3, .LBB13_6
-	bltz	a0, .LBB13_7
-	bltz	a1, .LBB13_8
-.LBB13_4:
-	li	a2, -1
-	blt	a0, a1, .LBB13_6
-.LBB13_5:
-	slt	a2, a1, a0
-.LBB13_6:
-	mv	a0, a2
+	addi	sp, sp, -16
+	sw	ra, 12(sp)
+	call	compare
+	li	a2, 2
+	li	a1, -1
+	beq	a0, a2, .LBB14_2
+	mv	a1, a0
+.LBB14_2:
+	mv	a0, a1
+	lw	ra, 12(sp)
+	addi	sp, sp, 16
 	ret
-.LBB13_7:
-	neg	a0, a4
-	bgez	a1, .LBB13_4
-.LBB13_8:
-	neg	a1, a3
-	li	a2, -1
-	bge	a0, a1, .LBB13_5
-	j	.LBB13_6
-.Lfunc_end13:
-	.size	__gesf2, .Lfunc_end13-__gesf2
+.Lfunc_end14:
+	.size	__gesf2, .Lfunc_end14-__gesf2
 
 	.globl	__unordsf2
 	.p2align	2
@@ -715,8 +663,8 @@ __unordsf2:
 	sltu	a1, a3, a1
 	or	a0, a0, a1
 	ret
-.Lfunc_end14:
-	.size	__unordsf2, .Lfunc_end14-__unordsf2
+.Lfunc_end15:
+	.size	__unordsf2, .Lfunc_end15-__unordsf2
 
 	.globl	__fixsfsi
 	.p2align	2
@@ -726,55 +674,55 @@ __fixsfsi:
 	addi	a1, a1, -1
 	and	a2, a0, a1
 	lui	a3, 522240
-	bltu	a3, a2, .LBB15_11
+	bltu	a3, a2, .LBB16_11
 	slli	a1, a0, 1
 	srli	a1, a1, 24
 	li	a2, 127
-	bgeu	a1, a2, .LBB15_3
+	bgeu	a1, a2, .LBB16_3
 	li	a0, 0
 	ret
-.LBB15_3:
+.LBB16_3:
 	addi	a3, a1, -127
 	li	a2, 31
-	bltu	a3, a2, .LBB15_5
+	bltu	a3, a2, .LBB16_5
 	srli	a0, a0, 31
 	lui	a1, 524288
 	addi	a1, a1, -1
 	add	a0, a0, a1
 	ret
-.LBB15_5:
+.LBB16_5:
 	slli	a2, a0, 9
 	srli	a2, a2, 9
 	lui	a4, 2048
 	li	a5, 23
 	or	a2, a2, a4
-	bltu	a3, a5, .LBB15_8
+	bltu	a3, a5, .LBB16_8
 	addi	a3, a1, -182
-	bgez	a3, .LBB15_9
+	bgez	a3, .LBB16_9
 	addi	a1, a1, -150
 	sll	a1, a2, a1
-	bltz	a0, .LBB15_10
-	j	.LBB15_11
-.LBB15_8:
+	bltz	a0, .LBB16_10
+	j	.LBB16_11
+.LBB16_8:
 	li	a3, 118
 	sub	a3, a3, a1
-	bltz	a3, .LBB15_12
-.LBB15_9:
+	bltz	a3, .LBB16_12
+.LBB16_9:
 	li	a1, 0
-	bgez	a0, .LBB15_11
-.LBB15_10:
+	bgez	a0, .LBB16_11
+.LBB16_10:
 	neg	a1, a1
-.LBB15_11:
+.LBB16_11:
 	mv	a0, a1
 	ret
-.LBB15_12:
+.LBB16_12:
 	li	a3, 150
 	sub	a1, a3, a1
 	srl	a1, a2, a1
-	bltz	a0, .LBB15_10
-	j	.LBB15_11
-.Lfunc_end15:
-	.size	__fixsfsi, .Lfunc_end15-__fixsfsi
+	bltz	a0, .LBB16_10
+	j	.LBB16_11
+.Lfunc_end16:
+	.size	__fixsfsi, .Lfunc_end16-__fixsfsi
 
 	.globl	__fixunssfsi
 	.p2align	2
@@ -785,43 +733,43 @@ __fixunssfsi:
 	srli	a3, a2, 1
 	lui	a4, 522240
 	li	a0, -1
-	bltu	a4, a3, .LBB16_8
+	bltu	a4, a3, .LBB17_8
 	srli	a2, a2, 24
 	slti	a0, a1, 0
 	sltiu	a3, a2, 127
 	or	a3, a0, a3
 	li	a0, 0
-	bnez	a3, .LBB16_8
+	bnez	a3, .LBB17_8
 	addi	a3, a2, -127
 	li	a4, 31
 	li	a0, -1
-	bltu	a4, a3, .LBB16_8
+	bltu	a4, a3, .LBB17_8
 	slli	a0, a1, 9
 	srli	a0, a0, 9
 	lui	a1, 2048
 	li	a4, 23
 	or	a0, a0, a1
-	bltu	a3, a4, .LBB16_6
+	bltu	a3, a4, .LBB17_6
 	addi	a1, a2, -182
-	bgez	a1, .LBB16_7
+	bgez	a1, .LBB17_7
 	addi	a1, a2, -150
 	sll	a0, a0, a1
 	ret
-.LBB16_6:
+.LBB17_6:
 	li	a1, 118
 	sub	a1, a1, a2
-	bltz	a1, .LBB16_9
-.LBB16_7:
+	bltz	a1, .LBB17_9
+.LBB17_7:
 	li	a0, 0
-.LBB16_8:
+.LBB17_8:
 	ret
-.LBB16_9:
+.LBB17_9:
 	li	a1, 150
 	sub	a1, a1, a2
 	srl	a0, a0, a1
 	ret
-.Lfunc_end16:
-	.size	__fixunssfsi, .Lfunc_end16-__fixunssfsi
+.Lfunc_end17:
+	.size	__fixunssfsi, .Lfunc_end17-__fixunssfsi
 
 	.globl	__fixsfdi
 	.p2align	2
@@ -832,66 +780,66 @@ __fixsfdi:
 	and	a3, a0, a1
 	lui	a4, 522240
 	li	a2, -1
-	bltu	a4, a3, .LBB17_15
+	bltu	a4, a3, .LBB18_15
 	slli	a1, a0, 1
 	srli	a1, a1, 24
 	li	a2, 127
-	bgeu	a1, a2, .LBB17_3
+	bgeu	a1, a2, .LBB18_3
 	li	a1, 0
 	li	a0, 0
 	ret
-.LBB17_3:
+.LBB18_3:
 	addi	a2, a1, -127
 	li	a3, 63
-	bltu	a2, a3, .LBB17_5
+	bltu	a2, a3, .LBB18_5
 	slti	a0, a0, 0
 	xori	a0, a0, 1
 	lui	a1, 524288
 	sub	a1, a1, a0
 	neg	a0, a0
 	ret
-.LBB17_5:
+.LBB18_5:
 	slli	a3, a0, 9
 	srli	a3, a3, 9
 	lui	a4, 2048
 	li	a5, 23
 	or	a3, a3, a4
-	bltu	a2, a5, .LBB17_8
+	bltu	a2, a5, .LBB18_8
 	addi	a4, a1, -182
-	bltz	a4, .LBB17_10
+	bltz	a4, .LBB18_10
 	li	a2, 0
 	sll	a1, a3, a4
-	j	.LBB17_13
-.LBB17_8:
+	j	.LBB18_13
+.LBB18_8:
 	li	a2, 118
 	sub	a2, a2, a1
-	bltz	a2, .LBB17_11
+	bltz	a2, .LBB18_11
 	li	a2, 0
-	j	.LBB17_12
-.LBB17_10:
+	j	.LBB18_12
+.LBB18_10:
 	addi	a2, a1, -150
 	srli	a1, a3, 1
 	xori	a4, a2, 31
 	srl	a1, a1, a4
 	sll	a2, a3, a2
-	j	.LBB17_13
-.LBB17_11:
+	j	.LBB18_13
+.LBB18_11:
 	li	a2, 150
 	sub	a1, a2, a1
 	srl	a2, a3, a1
-.LBB17_12:
+.LBB18_12:
 	li	a1, 0
-.LBB17_13:
-	bgez	a0, .LBB17_15
+.LBB18_13:
+	bgez	a0, .LBB18_15
 	snez	a0, a2
 	add	a0, a1, a0
 	neg	a1, a0
 	neg	a2, a2
-.LBB17_15:
+.LBB18_15:
 	mv	a0, a2
 	ret
-.Lfunc_end17:
-	.size	__fixsfdi, .Lfunc_end17-__fixsfdi
+.Lfunc_end18:
+	.size	__fixsfdi, .Lfunc_end18-__fixsfdi
 
 	.globl	__fixunssfdi
 	.p2align	2
@@ -903,54 +851,54 @@ __fixunssfdi:
 	li	a0, -1
 	lui	a5, 522240
 	li	a1, -1
-	bltu	a5, a4, .LBB18_5
+	bltu	a5, a4, .LBB19_5
 	srli	a3, a3, 24
 	slti	a0, a2, 0
 	sltiu	a1, a3, 127
 	or	a0, a0, a1
-	beqz	a0, .LBB18_4
-.LBB18_2:
+	beqz	a0, .LBB19_4
+.LBB19_2:
 	li	a0, 0
-.LBB18_3:
+.LBB19_3:
 	li	a1, 0
-	j	.LBB18_5
-.LBB18_4:
+	j	.LBB19_5
+.LBB19_4:
 	addi	a4, a3, -127
 	li	a0, -1
 	li	a5, 63
 	li	a1, -1
-	bgeu	a5, a4, .LBB18_6
-.LBB18_5:
+	bgeu	a5, a4, .LBB19_6
+.LBB19_5:
 	ret
-.LBB18_6:
+.LBB19_6:
 	slli	a0, a2, 9
 	srli	a0, a0, 9
 	lui	a1, 2048
 	li	a5, 23
 	or	a2, a0, a1
-	bltu	a4, a5, .LBB18_9
+	bltu	a4, a5, .LBB19_9
 	addi	a1, a3, -182
-	bltz	a1, .LBB18_11
+	bltz	a1, .LBB19_11
 	li	a0, 0
 	sll	a1, a2, a1
 	ret
-.LBB18_9:
+.LBB19_9:
 	li	a0, 118
 	sub	a0, a0, a3
-	bgez	a0, .LBB18_2
+	bgez	a0, .LBB19_2
 	li	a0, 150
 	sub	a0, a0, a3
 	srl	a0, a2, a0
-	j	.LBB18_3
-.LBB18_11:
+	j	.LBB19_3
+.LBB19_11:
 	addi	a0, a3, -150
 	srli	a1, a2, 1
 	xori	a3, a0, 31
 	srl	a1, a1, a3
 	sll	a0, a2, a0
 	ret
-.Lfunc_end18:
-	.size	__fixunssfdi, .Lfunc_end18-__fixunssfdi
+.Lfunc_end19:
+	.size	__fixunssfdi, .Lfunc_end19-__fixunssfdi
 
 	.globl	__floatsisf
 	.p2align	2
@@ -963,71 +911,71 @@ __floatsisf:
 	and	a0, a0, a2
 	li	a2, 0
 	tail	from_integer
-.Lfunc_end19:
-	.size	__floatsisf, .Lfunc_end19-__floatsisf
+.Lfunc_end20:
+	.size	__floatsisf, .Lfunc_end20-__floatsisf
 
 	.p2align	2
 	.type	from_integer,@function
 from_integer:
 	mv	a3, a1
 	or	a1, a1, a2
-	beqz	a1, .LBB20_4
-	beqz	a2, .LBB20_5
+	beqz	a1, .LBB21_4
+	beqz	a2, .LBB21_5
 	srli	a1, a2, 16
 	seqz	a4, a1
-	beqz	a1, .LBB20_6
+	beqz	a1, .LBB21_6
 	mv	a1, a2
-	j	.LBB20_7
-.LBB20_4:
+	j	.LBB21_7
+.LBB21_4:
 	li	a0, 0
 	ret
-.LBB20_5:
+.LBB21_5:
 	li	a1, 157
 	mv	a2, a3
 	tail	round_pack
-.LBB20_6:
+.LBB21_6:
 	slli	a1, a2, 16
-.LBB20_7:
+.LBB21_7:
 	srli	a5, a1, 24
 	slli	a4, a4, 4
-	beqz	a5, .LBB20_14
+	beqz	a5, .LBB21_14
 	srli	a5, a1, 28
-	beqz	a5, .LBB20_15
-.LBB20_9:
+	beqz	a5, .LBB21_15
+.LBB21_9:
 	srli	a5, a1, 30
-	bnez	a5, .LBB20_11
-.LBB20_10:
+	bnez	a5, .LBB21_11
+.LBB21_10:
 	ori	a4, a4, 2
 	slli	a1, a1, 2
-.LBB20_11:
+.LBB21_11:
 	not	a1, a1
 	srli	a1, a1, 31
 	add	a1, a4, a1
 	neg	a4, a1
-	bltz	a4, .LBB20_16
+	bltz	a4, .LBB21_16
 	srl	a4, a2, a4
 	addi	a5, a1, 32
-	bgez	a1, .LBB20_17
-.LBB20_13:
+	bgez	a1, .LBB21_17
+.LBB21_13:
 	sll	a2, a2, a5
 	xori	a6, a5, 31
 	srli	a7, a3, 1
 	srl	a6, a7, a6
 	or	a2, a2, a6
-	bltz	a1, .LBB20_18
-	j	.LBB20_19
-.LBB20_14:
+	bltz	a1, .LBB21_18
+	j	.LBB21_19
+.LBB21_14:
 	ori	a4, a4, 8
 	slli	a1, a1, 8
 	srli	a5, a1, 28
-	bnez	a5, .LBB20_9
-.LBB20_15:
+	bnez	a5, .LBB21_9
+.LBB21_15:
 	ori	a4, a4, 4
 	slli	a1, a1, 4
 	srli	a5, a1, 30
-	beqz	a5, .LBB20_10
-	j	.LBB20_11
-.LBB20_16:
+	beqz	a5, .LBB21_10
+	j	.LBB21_11
+.LBB21_16:
 	li	a4, 32
 	sub	a4, a4, a1
 	neg	a5, a1
@@ -1037,21 +985,21 @@ from_integer:
 	sll	a4, a6, a4
 	or	a4, a5, a4
 	addi	a5, a1, 32
-	bltz	a1, .LBB20_13
-.LBB20_17:
+	bltz	a1, .LBB21_13
+.LBB21_17:
 	sll	a2, a3, a1
-	bgez	a1, .LBB20_19
-.LBB20_18:
+	bgez	a1, .LBB21_19
+.LBB21_18:
 	sll	a3, a3, a5
 	or	a2, a2, a3
-.LBB20_19:
+.LBB21_19:
 	snez	a2, a2
 	or	a2, a2, a4
 	li	a3, 189
 	sub	a1, a3, a1
 	tail	round_pack
-.Lfunc_end20:
-	.size	from_integer, .Lfunc_end20-from_integer
+.Lfunc_end21:
+	.size	from_integer, .Lfunc_end21-from_integer
 
 	.globl	__floatunsisf
 	.p2align	2
@@ -1061,8 +1009,8 @@ __floatunsisf:
 	li	a0, 0
 	li	a2, 0
 	tail	from_integer
-.Lfunc_end21:
-	.size	__floatunsisf, .Lfunc_end21-__floatunsisf
+.Lfunc_end22:
+	.size	__floatunsisf, .Lfunc_end22-__floatunsisf
 
 	.globl	__floatdisf
 	.p2align	2
@@ -1070,19 +1018,19 @@ __floatunsisf:
 __floatdisf:
 	mv	a2, a1
 	mv	a3, a0
-	bltz	a1, .LBB22_2
+	bltz	a1, .LBB23_2
 	li	a0, 0
 	mv	a1, a3
 	tail	from_integer
-.LBB22_2:
+.LBB23_2:
 	neg	a1, a3
 	snez	a0, a3
 	add	a0, a2, a0
 	neg	a2, a0
 	lui	a0, 524288
 	tail	from_integer
-.Lfunc_end22:
-	.size	__floatdisf, .Lfunc_end22-__floatdisf
+.Lfunc_end23:
+	.size	__floatdisf, .Lfunc_end23-__floatdisf
 
 	.globl	__floatundisf
 	.p2align	2
@@ -1092,8 +1040,8 @@ __floatundisf:
 	mv	a1, a0
 	li	a0, 0
 	tail	from_integer
-.Lfunc_end23:
-	.size	__floatundisf, .Lfunc_end23-__floatundisf
+.Lfunc_end24:
+	.size	__floatundisf, .Lfunc_end24-__floatundisf
 
 	.globl	__truncdfsf2
 	.p2align	2
@@ -1103,28 +1051,28 @@ __truncdfsf2:
 	srli	a3, a2, 1
 	lui	a4, 524032
 	mv	a2, a0
-	beq	a3, a4, .LBB24_2
+	beq	a3, a4, .LBB25_2
 	sltu	a4, a4, a3
 	lui	a0, 523264
-	beqz	a4, .LBB24_3
-	j	.LBB24_7
-.LBB24_2:
+	beqz	a4, .LBB25_3
+	j	.LBB25_7
+.LBB25_2:
 	snez	a4, a2
 	lui	a0, 523264
-	bnez	a4, .LBB24_7
-.LBB24_3:
+	bnez	a4, .LBB25_7
+.LBB25_3:
 	lui	a0, 524288
 	lui	a4, 524032
 	xor	a4, a3, a4
 	or	a4, a2, a4
 	and	a0, a1, a0
-	bnez	a4, .LBB24_5
+	bnez	a4, .LBB25_5
 	lui	a1, 522240
 	or	a0, a0, a1
 	ret
-.LBB24_5:
+.LBB25_5:
 	srli	a3, a3, 20
-	beqz	a3, .LBB24_7
+	beqz	a3, .LBB25_7
 	srli	a4, a2, 22
 	slli	a1, a1, 10
 	or	a1, a4, a1
@@ -1138,9 +1086,9 @@ __truncdfsf2:
 	or	a2, a1, a2
 	addi	a1, a3, -896
 	tail	round_pack
-.LBB24_7:
+.LBB25_7:
 	ret
-.Lfunc_end24:
-	.size	__truncdfsf2, .Lfunc_end24-__truncdfsf2
+.Lfunc_end25:
+	.size	__truncdfsf2, .Lfunc_end25-__truncdfsf2
 
 	.section	".note.GNU-stack","",@progbits
