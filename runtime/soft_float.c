@@ -151,17 +151,20 @@ uint32_t __divsf3(uint32_t a, uint32_t b) {
         remainder <<= 1;
         e -= 1;
     }
-    // Long division, one bit at a time: the 24 bits of the result, a
-    // rounding bit and one more, then whether anything remains.
-    uint32_t q = 0;
-    for (int i = 0; i < 26; i++) {
-        q <<= 1;
-        if (remainder >= y.m) {
-            remainder -= y.m;
-            q |= 1;
-        }
-        remainder <<= 1;
+    // Long division, eight quotient bits to a divu: the remainder stays
+    // below the divisor, under 2^24, so it has room for eight more bits.
+    // 26 bits in all, a first 1, three times eight and one: the 24 of the
+    // result, a rounding bit and one below it; then whether anything remains.
+    uint32_t q = 1;
+    remainder -= y.m;
+    for (int i = 0; i < 3; i++) {
+        remainder <<= 8;
+        q = (q << 8) | remainder / y.m;
+        remainder %= y.m;
     }
+    remainder <<= 1;
+    q = (q << 1) | (remainder >= y.m);
+    if (remainder >= y.m) remainder -= y.m;
     return round_pack(sign, e, q | (remainder != 0));
 }
 

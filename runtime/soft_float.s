@@ -426,16 +426,16 @@ __divsf3:
 	sw	s1, 20(sp)
 	sw	s2, 16(sp)
 	sw	s3, 12(sp)
-	mv	s2, a1
+	mv	s1, a1
 	lui	a3, 524288
 	addi	a2, a3, -1
 	and	a1, a0, a2
 	lui	a4, 522240
 	lui	s0, 523264
 	bltu	a4, a1, .LBB7_10
-	and	a2, s2, a2
+	and	a2, s1, a2
 	bltu	a4, a2, .LBB7_10
-	xor	a5, s2, a0
+	xor	a5, s1, a0
 	lui	a4, 522240
 	and	s0, a5, a3
 	bne	a1, a4, .LBB7_5
@@ -464,35 +464,45 @@ __divsf3:
 .LBB7_11:
 	beqz	a1, .LBB7_10
 	call	unpack
-	mv	s3, a0
-	mv	s1, a1
-	mv	a0, s2
+	mv	s2, a0
+	mv	s3, a1
+	mv	a0, s1
 	call	unpack
-	li	a2, 0
-	sltu	a4, s3, a0
-	li	a3, 132
-	sub	a3, a3, a4
-	sll	a5, s3, a4
-	li	a4, 26
-	j	.LBB7_14
-.LBB7_13:
+	sltu	a2, s2, a0
+	sub	a1, s3, a1
+	sub	a1, a1, a2
+	sll	a2, s2, a2
+	sub	a2, a2, a0
+	slli	a2, a2, 8
+	divu	a3, a2, a0
+	mul	a4, a3, a0
+	sub	a2, a2, a4
+	slli	a2, a2, 8
+	divu	a4, a2, a0
+	slli	a5, a4, 9
+	slli	a3, a3, 17
+	or	a3, a3, a5
+	mul	a4, a4, a0
+	sub	a2, a2, a4
+	slli	a2, a2, 8
+	divu	a4, a2, a0
+	mul	a5, a4, a0
+	sub	a2, a2, a5
+	addi	a1, a1, 132
 	slli	a2, a2, 1
-	sltu	a5, a5, a0
-	xori	a5, a5, 1
-	or	a2, a2, a5
-	addi	a4, a4, -1
-	slli	a5, a6, 1
-	beqz	a4, .LBB7_16
+	slli	a4, a4, 1
+	or	a3, a3, a4
+	sltu	a4, a2, a0
+	xori	a4, a4, 1
+	or	a3, a3, a4
+	bgeu	a2, a0, .LBB7_14
+	li	a0, 0
 .LBB7_14:
-	mv	a6, a5
-	bltu	a5, a0, .LBB7_13
-	sub	a6, a5, a0
-	j	.LBB7_13
-.LBB7_16:
-	sub	a0, s1, a1
-	add	a1, a0, a3
-	snez	a0, a5
-	or	a2, a2, a0
+	xor	a0, a2, a0
+	snez	a0, a0
+	or	a0, a3, a0
+	lui	a2, 8192
+	or	a2, a0, a2
 	mv	a0, s0
 	lw	ra, 28(sp)
 	lw	s0, 24(sp)
