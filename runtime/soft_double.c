@@ -155,6 +155,23 @@ uint64_t __muldf3(uint64_t a, uint64_t b) {
     return round_pack(sign, x.e + y.e - 1023, multiply_significands(x.m, y.m));
 }
 
+// The next k bits (k <= 16) of the quotient: remainder * 2^k / d, for
+// remainder < d and d's leading 1 at bit 52, leaving the new remainder.
+// One divu of the top 32 bits of the remainder by the top bits of d, rounded
+// up, gives a digit that is never too large and at most 2 too small, so a
+// subtraction or two finish it. remainder << k may not fit in 64 bits, but
+// the new remainder, below 3 * d < 2^55, comes out right modulo 2^64.
+static uint32_t quotient_digit(uint64_t *remainder, uint64_t d, int k) {
+    uint32_t digit = (uint32_t)(*remainder >> 21) / ((uint32_t)(d >> (21 + k)) + 1);
+    uint64_t r = (*remainder << k) - digit * d;
+    while (r >= d) {
+        r -= d;
+        digit++;
+    }
+    *remainder = r;
+    return digit;
+}
+
 uint64_t __divdf3(uint64_t a, uint64_t b) {
     uint64_t sign = (a ^ b) & SIGN;
     if (is_nan(a) || is_nan(b)) return QUIET_NAN;
@@ -170,17 +187,13 @@ uint64_t __divdf3(uint64_t a, uint64_t b) {
         remainder <<= 1;
         e -= 1;
     }
-    // Long division, one bit at a time: the 53 bits of the result, a
-    // rounding bit and one more, then whether anything remains.
-    uint64_t q = 0;
-    for (int i = 0; i < 55; i++) {
-        q <<= 1;
-        if (remainder >= y.m) {
-            remainder -= y.m;
-            q |= 1;
-        }
-        remainder <<= 1;
-    }
+    // Long division in digits of up to 16 bits, 55 bits in all, a first 1,
+    // three times 16 and 6: the 53 of the result, a rounding bit and one
+    // below it; then whether anything remains.
+    uint64_t q = 1;
+    remainder -= y.m;
+    for (int i = 0; i < 3; i++) q = (q << 16) | quotient_digit(&remainder, y.m, 16);
+    q = (q << 6) | quotient_digit(&remainder, y.m, 6);
     return round_pack(sign, e, q | (remainder != 0));
 }
 

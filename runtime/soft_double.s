@@ -756,63 +756,195 @@ __divdf3:
 	mv	a1, s2
 	mv	a2, s1
 	call	unpack
-	lw	a7, 16(sp)
-	lw	t0, 20(sp)
+	lw	a3, 16(sp)
+	lw	a4, 20(sp)
 	lw	a0, 4(sp)
 	lw	a1, 0(sp)
-	beq	t0, a0, .LBB7_19
-	sltu	t2, t0, a0
+	beq	a4, a0, .LBB7_19
+	sltu	a2, a4, a0
 	j	.LBB7_20
 .LBB7_19:
-	sltu	t2, a7, a1
+	sltu	a2, a3, a1
 .LBB7_20:
-	li	a3, 0
-	li	a4, 0
-	lw	a2, 24(sp)
-	lw	a5, 8(sp)
-	xori	a6, t2, 1031
-	sll	t0, t0, t2
-	xori	t1, t2, 31
-	srli	t3, a7, 1
-	srl	t1, t3, t1
-	or	t1, t0, t1
-	sll	a7, a7, t2
-	li	t0, 55
-	j	.LBB7_22
-.LBB7_21:
-	srli	t3, a3, 31
-	slli	a4, a4, 1
-	or	a4, a4, t3
-	slli	a3, a3, 1
-	or	a3, a3, t2
-	slli	t1, t1, 1
-	srli	t2, a7, 31
-	or	t1, t1, t2
-	addi	t0, t0, -1
-	slli	a7, a7, 1
-	beqz	t0, .LBB7_26
+	sll	a4, a4, a2
+	xori	a5, a2, 31
+	srli	a6, a3, 1
+	srl	a5, a6, a5
+	or	a4, a4, a5
+	sll	a3, a3, a2
+	sub	a4, a4, a0
+	sltu	a5, a3, a1
+	sub	a5, a4, a5
+	sub	a6, a3, a1
+	srli	a3, a0, 5
+	addi	a4, a3, 1
+	slli	a3, a5, 11
+	srli	a7, a6, 21
+	or	a3, a7, a3
+	divu	a3, a3, a4
+	slli	a5, a5, 16
+	srli	a7, a6, 16
+	or	a5, a5, a7
+	slli	a6, a6, 16
+	mul	a7, a0, a3
+	mulhu	t0, a1, a3
+	add	a7, t0, a7
+	mul	t0, a1, a3
+	sub	a5, a5, a7
+	sltu	a7, a6, t0
+	sub	a7, a5, a7
+	sub	a6, a6, t0
+	beq	a7, a0, .LBB7_22
+	sltu	a5, a7, a0
+	j	.LBB7_23
 .LBB7_22:
-	sltu	t3, a7, a1
-	beq	t1, a0, .LBB7_24
-	sltu	t4, t1, a0
-	xori	t2, t4, 1
-	bnez	t4, .LBB7_21
-	j	.LBB7_25
+	sltu	a5, a6, a1
+.LBB7_23:
+	beqz	a5, .LBB7_28
 .LBB7_24:
-	xori	t2, t3, 1
-	mv	t4, t3
-	bnez	t4, .LBB7_21
-.LBB7_25:
-	sub	t1, t1, a0
-	sub	t1, t1, t3
-	sub	a7, a7, a1
-	j	.LBB7_21
+	srli	a5, a6, 21
+	slli	t0, a7, 11
+	or	a5, a5, t0
+	divu	a5, a5, a4
+	srli	t0, a6, 16
+	slli	a7, a7, 16
+	or	a7, a7, t0
+	slli	a6, a6, 16
+	mul	t0, a0, a5
+	mulhu	t1, a1, a5
+	add	t0, t1, t0
+	mul	t1, a1, a5
+	sub	a7, a7, t0
+	sltu	t0, a6, t1
+	sub	t0, a7, t0
+	sub	a6, a6, t1
+	beq	t0, a0, .LBB7_30
+	sltu	a7, t0, a0
+	j	.LBB7_31
 .LBB7_26:
-	sub	a0, a2, a5
-	add	a2, a0, a6
-	or	a0, a7, t1
-	snez	a0, a0
-	or	a3, a3, a0
+	sltu	a5, a7, a0
+.LBB7_27:
+	xori	a5, a5, 1
+	addi	a3, a3, 1
+	beqz	a5, .LBB7_24
+.LBB7_28:
+	sltu	a5, a6, a1
+	sub	a7, a7, a0
+	sub	a7, a7, a5
+	sub	a6, a6, a1
+	bne	a7, a0, .LBB7_26
+	sltu	a5, a6, a1
+	j	.LBB7_27
+.LBB7_30:
+	sltu	a7, a6, a1
+.LBB7_31:
+	beqz	a7, .LBB7_37
+	li	a7, 0
+.LBB7_33:
+	srli	t1, a5, 16
+	slli	a7, a7, 16
+	or	t2, a7, t1
+	srli	a7, a6, 21
+	slli	t1, t0, 11
+	or	a7, a7, t1
+	divu	a7, a7, a4
+	srli	a4, a6, 16
+	slli	t0, t0, 16
+	or	a4, t0, a4
+	slli	t0, a6, 16
+	mul	a6, a0, a7
+	mulhu	t1, a1, a7
+	add	a6, t1, a6
+	mul	t1, a1, a7
+	sub	a4, a4, a6
+	sltu	a6, t0, t1
+	sub	a6, a4, a6
+	sub	a4, t0, t1
+	beq	a6, a0, .LBB7_39
+	sltu	t3, a6, a0
+	j	.LBB7_40
+.LBB7_35:
+	sltu	a7, t0, a0
+.LBB7_36:
+	xori	a7, a7, 1
+	addi	a5, a5, 1
+	beqz	a7, .LBB7_33
+.LBB7_37:
+	sltu	a7, a6, a1
+	sub	t0, t0, a0
+	sub	t0, t0, a7
+	sub	a6, a6, a1
+	bne	t0, a0, .LBB7_35
+	sltu	a7, a6, a1
+	j	.LBB7_36
+.LBB7_39:
+	sltu	t3, a4, a1
+.LBB7_40:
+	lw	t0, 24(sp)
+	lw	t1, 8(sp)
+	slli	a5, a5, 16
+	or	a3, a3, t2
+	beqz	t3, .LBB7_46
+	li	t2, 0
+.LBB7_42:
+	xori	a2, a2, 1031
+	or	a3, a3, t2
+	or	t2, a5, a7
+	sub	a7, t0, t1
+	srli	t0, t2, 26
+	slli	t1, a3, 6
+	srli	a3, a4, 21
+	slli	a5, a6, 11
+	or	a3, a3, a5
+	srli	a5, a1, 27
+	slli	t3, a0, 5
+	or	a5, a5, t3
+	addi	a5, a5, 1
+	divu	a3, a3, a5
+	srli	a5, a4, 26
+	slli	a6, a6, 6
+	or	a5, a6, a5
+	slli	a4, a4, 6
+	mul	a6, a0, a3
+	mulhu	t3, a1, a3
+	add	a6, t3, a6
+	mul	t3, a1, a3
+	sub	a5, a5, a6
+	sltu	a6, a4, t3
+	sub	a5, a5, a6
+	sub	a4, a4, t3
+	beq	a5, a0, .LBB7_48
+	sltu	t3, a5, a0
+	j	.LBB7_49
+.LBB7_44:
+	sltu	t2, a6, a0
+.LBB7_45:
+	xori	t2, t2, 1
+	addi	a7, a7, 1
+	beqz	t2, .LBB7_42
+.LBB7_46:
+	sltu	t2, a4, a1
+	sub	a6, a6, a0
+	sub	a6, a6, t2
+	sub	a4, a4, a1
+	bne	a6, a0, .LBB7_44
+	sltu	t2, a4, a1
+	j	.LBB7_45
+.LBB7_48:
+	sltu	t3, a4, a1
+.LBB7_49:
+	add	a2, a7, a2
+	or	a7, t1, t0
+	slli	a6, t2, 6
+	beqz	t3, .LBB7_53
+.LBB7_50:
+	or	a0, a7, zero
+	or	a1, a6, a3
+	or	a3, a4, a5
+	snez	a3, a3
+	or	a3, a1, a3
+	lui	a1, 1024
+	or	a4, a0, a1
 	li	a0, 0
 	mv	a1, s0
 	lw	ra, 44(sp)
@@ -821,6 +953,20 @@ __divdf3:
 	lw	s2, 32(sp)
 	addi	sp, sp, 48
 	tail	round_pack
+.LBB7_51:
+	sltu	t0, a5, a0
+.LBB7_52:
+	xori	t0, t0, 1
+	addi	a3, a3, 1
+	beqz	t0, .LBB7_50
+.LBB7_53:
+	sltu	t0, a4, a1
+	sub	a5, a5, a0
+	sub	a5, a5, t0
+	sub	a4, a4, a1
+	bne	a5, a0, .LBB7_51
+	sltu	t0, a4, a1
+	j	.LBB7_52
 .Lfunc_end7:
 	.size	__divdf3, .Lfunc_end7-__divdf3
 
