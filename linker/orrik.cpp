@@ -2,8 +2,10 @@
 // its data at 0x20000000, patches the relocations of the code and writes the
 // obj file over the assembler's object.
 #include "assembler.h"
+#include "c_library.h"
 #include "hints.h"
 #include "link.h"
+#include "runtime.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -150,6 +152,14 @@ int link(const std::string& fname) {
     auto elf = load_riscv32i_elf(obj_name);
     if (!elf) {
         std::cerr << elf.error() << std::endl;
+        return 1;
+    }
+    if (auto refused = c_library_refusals(*elf, fname); !refused.empty()) {
+        for (const std::string& line : refused) std::cerr << line << std::endl;
+        return 1;
+    }
+    if (auto added = add_runtime(*elf, assemble); !added) {
+        std::cerr << added.error() << std::endl;
         return 1;
     }
     auto image = link_object(*elf, std::cerr, fname);
