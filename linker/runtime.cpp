@@ -206,6 +206,11 @@ void merge_runtime(riscv_elf& program, const riscv_elf& runtime) {
             to_runtime.emplace_back(&runtime_index[i], runtime_definition->second);
         } else {
             if (sym.sh_index > 0 && sym.sh_index < SHN_LORESERVE) sym.sh_index += section_offset;
+            // The blocks of the runtime's routines are the assembler's own
+            // marks, as "$x" is: kept for the relocations that reach them,
+            // left out of the image, so that the console shows the routines
+            // and not each of their branch targets.
+            if (sym.name.starts_with(".L")) sym.name = "$x" + sym.name;
             runtime_index[i] = take(sym);
         }
     }
