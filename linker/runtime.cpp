@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -121,8 +123,11 @@ struct scratch_folder {
 
 std::expected<scratch_folder, std::string> make_scratch_folder() {
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/orrik-runtime-XXXXXX";
-    if (!mkdtemp(pattern.data())) return std::unexpected("cannot make a folder for the runtime in " + pattern);
+    const std::string folder = tmp && *tmp ? tmp : "/tmp";
+    std::string pattern = folder + "/orrik-runtime-XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        return std::unexpected("cannot make a folder to assemble orrik's runtime in " + folder + ": " +
+                               std::strerror(errno));
     return scratch_folder(pattern);
 }
 
