@@ -118,3 +118,41 @@ text: .asciz "hello, world"
 }
 
 }  // namespace
+
+namespace {
+
+const std::string STACK_LINE =
+    "The stack overflowed: x2 (sp) went below the data segment's start at 0x20000000. Give the program a larger "
+    "stack: more bytes in the .space before stack_top in its start-up code (docs/compiled-c.md#the-stack)\n";
+
+// A recursion that never ends, under a stack at the start of the data
+// segment: the run and the step stop below it with the stack line; stores
+// far below it, or through another register while sp is sound, are no
+// overflow of the stack.
+TEST_F(RuntimeLink, AStackThatLeavesTheDataSegmentIsNamed) {
+    const run_result r = link(R"(    .text
+main:
+    la sp, stack_top
+again:
+    addi sp, sp, -16
+    sw ra, 12(sp)
+    jal again
+wild:
+    li t0, 0x1ffffff0
+    sw t0, 0(t0)
+far:
+    li sp, 0x1f000000
+    sw t0, 0(sp)
+    .data
+stack: .space 64
+stack_top:
+)");
+    ASSERT_EQ(r.status, 0) << r.err;
+    run_result run = tamsel("pc main\nrun\nstep\n");
+    EXPECT_EQ(run.err, "Tries to store bytes to non-data memory\n" + STACK_LINE +
+                           "Tries to store bytes to non-data memory\n" + STACK_LINE);
+    run = tamsel("pc wild\nrun\npc far\nrun\n");
+    EXPECT_EQ(run.err, "Tries to store bytes to non-data memory\nTries to store bytes to non-data memory\n");
+}
+
+}  // namespace
