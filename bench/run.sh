@@ -74,3 +74,11 @@ assembled=$(mean_us "clang-15 --target=riscv32 -march=rv32im -nostdlib -c typica
 echo "orrik on a typical source: $(div "$linked" 1000) ms;" \
      "clang-15 -c alone: $(div "$assembled" 1000) ms"
 report "orrik / clang-15 -c" "$(div "$linked" "$assembled")" x 1.2
+
+# A program that calls the runtime (memcpy, memset) pays one more assembler run.
+cp "$here/../tests/runtime/programs/records-O2.s" calls_runtime.s
+with_runtime=$(mean_us "'$build/orrik' calls_runtime.s" quit.txt)
+assembled=$(mean_us "clang-15 --target=riscv32 -march=rv32im -nostdlib -c calls_runtime.s" quit.txt)
+echo "orrik on a source that calls the runtime: $(div "$with_runtime" 1000) ms;" \
+     "clang-15 -c alone: $(div "$assembled" 1000) ms"
+report "orrik with runtime / (2 x clang-15 -c)" "$(div "$with_runtime" "$(( 2 * assembled ))")" x 1.2

@@ -55,6 +55,7 @@ struct link_state {
     std::optional<std::vector<size_t>> nth_use;  // by relocation: earlier ones of its symbol and words
     std::map<std::pair<std::string, std::string_view>, std::vector<source_line>> lines_using;  // (name, words)
     std::vector<std::string> errors;
+    size_t addend_notes = 0;  // said once the program is known to link, so that they never precede a refusal
 };
 
 // The code segment's words: the code sections at their addresses, each padded
@@ -168,7 +169,7 @@ void apply_to_code(link_state& s, const relocation& relo, const relocation_rule&
     } else {
         patch_word(s, relo, place, rule.into, value);
     }
-    if (relo.addend != 0) s.warnings << "Report to dorvik: addend is not 0" << std::endl;
+    if (relo.addend != 0) ++s.addend_notes;
 }
 
 void apply_to_data(link_state& s, const relocation& relo, const relocation_rule& rule, int64_t value) {
@@ -354,6 +355,7 @@ result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings,
     for (const relocation& relo : elf.relocations) apply_relocation(s, relo);
     write_data_sums(s);
     if (!s.errors.empty()) return std::unexpected(joined(s.errors));
+    for (size_t i = 0; i < s.addend_notes; ++i) warnings << "Report to dorvik: addend is not 0" << std::endl;
     halve_numeric_jumps(s);
     warn_about_system_calls(s);
     return obj_image(elf, *placed, s.code);

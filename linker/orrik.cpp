@@ -4,11 +4,13 @@
 // 'o' for 's'.
 #include "assembler.h"
 #include "assembler_input.h"
+#include "c_library.h"
 #include "compressed.h"
 #include "describe.h"
 #include "hints.h"
 #include "link.h"
 #include "printable.h"
+#include "runtime.h"
 #include "scratch_folder.h"
 
 #include <fcntl.h>
@@ -265,6 +267,23 @@ ending link(const std::string& fname) {
     auto elf = parse_riscv32i_elf(*object);
     if (!elf) {
         std::cerr << elf.error() << std::endl;
+        return {1};
+    }
+    if (auto refused = c_library_refusals(*elf, fname); !refused.empty()) {
+        for (const std::string& line : refused) std::cerr << line << std::endl;
+        return {1};
+    }
+    // The runtime's units go through the same assembler, in a folder of their own.
+    int runtime_stop = 0;
+    const auto assemble_runtime = [&](const std::string& text) -> std::expected<std::vector<uint8_t>, std::string> {
+        auto runtime = assemble(*assembler, assembler_input{text, std::nullopt, std::nullopt}, "orrik's runtime");
+        if (runtime) return std::move(*runtime);
+        runtime_stop = runtime.error().signal;
+        return std::unexpected(runtime.error().message);
+    };
+    if (auto added = add_runtime(*elf, assemble_runtime); !added) {
+        if (runtime_stop) return {1, runtime_stop};
+        std::cerr << added.error() << std::endl;
         return {1};
     }
     auto image = link_object(*elf, std::cerr, fname);

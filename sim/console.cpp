@@ -9,6 +9,7 @@
 
 #include "printable.h"
 #include "riscv_constants.h"
+#include "stack_overflow.h"
 #include "whole_file.h"
 
 #include <algorithm>
@@ -75,13 +76,20 @@ void report(const std::expected<uint32_t, std::string>& result) {
     if (!result) std::cerr << result.error() << std::endl;
 }
 
+// A run or step stopped by an instruction: the error, and its cause when the stack overflowed.
+void report_stop(const riscv_prog& prog, const std::expected<uint32_t, std::string>& result) {
+    report(result);
+    if (!result)
+        if (auto note = stack_overflow_note(prog)) std::cerr << *note << std::endl;
+}
+
 bool run_command(session& s) {
-    report(s.prog.run());
+    report_stop(s.prog, s.prog.run());
     return true;
 }
 
 bool step_command(session& s) {
-    report(s.prog.step());
+    report_stop(s.prog, s.prog.step());
     return true;
 }
 
