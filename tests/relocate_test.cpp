@@ -244,6 +244,17 @@ TEST(Link, EmptyCodeSectionsAddNothing) {
         EXPECT_EQ(std::vector<uint8_t>(image->begin() + 10, image->begin() + 14), (std::vector<uint8_t>{0, 0, 0, 0}));
         EXPECT_EQ(elf.symtab[1].value, align == 5 ? 0x10000004u : 0x10000000u);
     }
+    // Followed by code, an empty section (all its padding trimmed) still moves
+    // it to its aligned start, where its label is, code and data alike.
+    riscv_elf elf;
+    elf.sections = {section{}, code_section(".text", {enc::NOP}), code_section(".text.b", {}, 16),
+                    code_section(".text.c", {enc::NOP}), data_section(".data", {1}), data_section(".data.b", {}, 8),
+                    data_section(".data.c", {2})};
+    elf.symtab = {symbol{}, symbol{"b_end", 0, 0, false, 2}, symbol{"c", 0, 0, false, 3}, symbol{"y", 0, 0, false, 6}};
+    ASSERT_TRUE(link(elf));
+    EXPECT_EQ(elf.symtab[1].value, 0x10000010u);
+    EXPECT_EQ(elf.symtab[2].value, 0x10000010u);
+    EXPECT_EQ(elf.symtab[3].value, 0x20000008u);
 }
 
 TEST(Link, CodeSectionsThatCannotBePlaced) {
