@@ -274,6 +274,17 @@ TEST(Link, CodeSectionsThatCannotBePlaced) {
     auto claimed = link(elf);
     ASSERT_FALSE(claimed);
     EXPECT_EQ(claimed.error(), "error: code section .text holds no instructions in the object (its type is 0)");
+    // An alignment that is not a power of two would put code or data off its boundary.
+    elf = small_object();
+    elf.sections[1].header.sh_addralign = 6;
+    auto six = link(elf);
+    ASSERT_FALSE(six);
+    EXPECT_EQ(six.error(), "error: code section .text asks for an alignment of 6 bytes, which is not a power of two");
+    elf = small_object();
+    elf.sections[2].header.sh_addralign = 12;
+    auto twelve = link(elf);
+    ASSERT_FALSE(twelve);
+    EXPECT_EQ(twelve.error(), "error: data section .data asks for an alignment of 12 bytes, which is not a power of two");
 }
 
 // The nops an R_RISCV_ALIGN marks are cut to what the boundary needs where
@@ -322,17 +333,22 @@ TEST(Link, AlignmentNopsInCodeAreTrimmedToTheBoundary) {
 }
 
 TEST(Link, AlignmentNopsThatCannotBeTrimmed) {
-    const std::pair<relocation, const char*> rows[] = {
-        {{4, 0, R_RISCV_ALIGN, 16, 1}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
-        {{4, 0, R_RISCV_ALIGN, -4, 1}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
-        {{4, 0, R_RISCV_ALIGN, 8, 1},
+    const std::pair<std::vector<relocation>, const char*> rows[] = {
+        {{{4, 0, R_RISCV_ALIGN, 16, 1}}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
+        {{{4, 0, R_RISCV_ALIGN, -4, 1}}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
+        {{{4, 0, R_RISCV_ALIGN, 8, 1}},
          "error: the alignment at main+4 in .text needs 12 bytes to reach a multiple of 16, but the assembler left 8"},
+        {{{4, 0, R_RISCV_ALIGN, 3, 1}}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) are 3 bytes, which no nops fill"},
+        {{{4, 0, R_RISCV_ALIGN, 12, 1}, {4, 0, R_RISCV_ALIGN, 12, 1}},
+         "error: the alignment at main+4 in .text (R_RISCV_ALIGN) lies in the nops of the alignment before it"},
+        {{{0, 0, R_RISCV_ALIGN, 4, 1}, {2, 0, R_RISCV_ALIGN, 2, 1}},
+         "error: the alignment at main+2 in .text (R_RISCV_ALIGN) lies in the nops of the alignment before it"},
     };
-    for (const auto& [relo, message] : rows) {
+    for (const auto& [relos, message] : rows) {
         riscv_elf elf;
         elf.sections = {section{}, code_section(".text", {enc::NOP, enc::NOP, enc::NOP, enc::NOP})};
         elf.symtab = {symbol{}, symbol{"main", 0, 0, false, 1}};
-        elf.relocations = {relo};
+        elf.relocations = relos;
         auto image = link(elf);
         ASSERT_FALSE(image) << message;
         EXPECT_EQ(image.error(), message);
