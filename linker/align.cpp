@@ -22,7 +22,8 @@ struct gap {
 // Where a position moves once the gaps (in order, apart, none empty) are
 // gone. A position inside a gap moves to the gap's start.
 uint32_t moved(const std::vector<gap>& gaps, uint32_t position) {
-    const auto after = std::ranges::upper_bound(gaps, position, {}, [](const gap& g) { return g.from + g.count - 1; });
+    // The first gap that ends after the position.
+    const auto after = std::ranges::upper_bound(gaps, position, {}, [](const gap& g) { return g.from + g.count; });
     if (after == gaps.end()) return gaps.empty() ? position : position - (gaps.back().before + gaps.back().count);
     return std::min(position, after->from) - after->before;
 }
