@@ -4,6 +4,12 @@
 // failure (a full disk, a folder that cannot be written) leaves none behind.
 // A name that exists and is no regular file (a device such as /dev/full or
 // /dev/stdout, a FIFO) cannot be replaced and is written directly.
+//
+// What a shell redirect would refuse is refused: a file the user may not
+// write, a loop of symbolic links. A replaced file keeps its mode. A file that
+// belongs to someone else, or that sits in a folder where no new file can be
+// made, is overwritten where it stands, as the shell would, so that it keeps
+// its owner (and in a sticky folder, where it could not be renamed over).
 #pragma once
 
 #include <cstdio>

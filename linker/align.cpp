@@ -11,44 +11,59 @@ namespace {
 
 constexpr uint16_t C_NOP = 0x0001;
 
-// Bytes [from, from + count) of a section are gone: where a position in the
-// section moves to. A position inside the gap moves to its start.
+// Bytes [from, from + count) of a section are to go, in the section's
+// positions before any of them went; `before` bytes go ahead of them.
 struct gap {
     uint32_t from;
     uint32_t count;
-
-    uint32_t moved(uint32_t position) const {
-        if (position <= from) return position;
-        if (position - from < count) return from;
-        return position - count;
-    }
+    uint32_t before = 0;
 };
 
-void close_gap(riscv_elf& elf, uint32_t index, gap g) {
+// Where a position moves once the gaps (in order, apart, none empty) are
+// gone. A position inside a gap moves to the gap's start.
+uint32_t moved(const std::vector<gap>& gaps, uint32_t position) {
+    // The first gap that ends after the position.
+    const auto after = std::ranges::upper_bound(gaps, position, {}, [](const gap& g) { return g.from + g.count; });
+    if (after == gaps.end()) return gaps.empty() ? position : position - (gaps.back().before + gaps.back().count);
+    return std::min(position, after->from) - after->before;
+}
+
+// The bytes of the gaps leave the section in one pass; then every label, size,
+// relocation and addend against the section moves once.
+void close_gaps(riscv_elf& elf, uint32_t index, const std::vector<gap>& gaps) {
     section& sec = elf.sections[index];
-    sec.contents.erase(sec.contents.begin() + g.from, sec.contents.begin() + g.from + g.count);
-    sec.header.sh_size -= g.count;
+    std::vector<uint8_t> kept;
+    kept.reserve(sec.contents.size());
+    uint32_t next = 0;
+    for (const gap& g : gaps) {
+        kept.insert(kept.end(), sec.contents.begin() + next, sec.contents.begin() + g.from);
+        next = g.from + g.count;
+    }
+    kept.insert(kept.end(), sec.contents.begin() + next, sec.contents.end());
+    sec.header.sh_size -= static_cast<uint32_t>(sec.contents.size() - kept.size());
+    sec.contents = std::move(kept);
     for (symbol& sym : elf.symtab) {
         if (sym.sh_index != static_cast<int32_t>(index)) continue;
-        const uint32_t end = g.moved(sym.value + sym.size);
-        sym.value = g.moved(sym.value);
+        const uint32_t end = moved(gaps, sym.value + sym.size);
+        sym.value = moved(gaps, sym.value);
         if (sym.size != 0) sym.size = end - sym.value;
     }
     for (relocation& relo : elf.relocations) {
-        if (relo.section_index == index) relo.addr = g.moved(relo.addr);
+        if (relo.section_index == index) relo.addr = moved(gaps, relo.addr);
         // Against the section itself, the addend is a position in it.
         const bool against_section = relo.symbol_index < elf.symtab.size() &&
                                      elf.symtab[relo.symbol_index].kind == STT_SECTION &&
                                      elf.symtab[relo.symbol_index].sh_index == static_cast<int32_t>(index);
         if (against_section && relo.addend >= 0)
-            relo.addend = static_cast<int32_t>(g.moved(static_cast<uint32_t>(relo.addend)));
+            relo.addend = static_cast<int32_t>(moved(gaps, static_cast<uint32_t>(relo.addend)));
     }
 }
 
 // Keeps as many of the marked nops as the boundary needs at their final
-// address, written afresh (the assembler's may begin with a 2-byte one), and
-// deletes the rest.
-std::expected<void, std::string> trim(riscv_elf& elf, const placement& placed, relocation& align) {
+// address (`deleted` bytes of the section before them are going), written
+// afresh (the assembler's may begin with a 2-byte one); the rest is a gap.
+std::expected<void, std::string> trim(riscv_elf& elf, const placement& placed, relocation& align, uint32_t deleted,
+                                      std::vector<gap>& gaps) {
     const uint32_t index = align.section_index;
     section& sec = elf.sections[index];
     const uint32_t at = align.addr;
@@ -61,8 +76,14 @@ std::expected<void, std::string> trim(riscv_elf& elf, const placement& placed, r
         return std::unexpected("the alignment nops at " + where() + " (R_RISCV_ALIGN) reach past the end of " +
                                sec.name);
     const uint64_t count = static_cast<uint32_t>(align.addend);
+    if (count % 2 != 0)
+        return std::unexpected("the alignment nops at " + where() + " (R_RISCV_ALIGN) are " + std::to_string(count) +
+                               " bytes, which no nops fill");
+    if (!gaps.empty() && at < gaps.back().from + gaps.back().count)
+        return std::unexpected("the alignment at " + where() +
+                               " (R_RISCV_ALIGN) lies in the nops of the alignment before it");
     const uint64_t boundary = std::bit_ceil(count + 1);
-    const uint64_t address = uint64_t{placed.address[index]} + at;
+    const uint64_t address = uint64_t{placed.address[index]} + at - deleted;
     const uint64_t keep = (boundary - address % boundary) % boundary;
     if (keep > count || keep % 2 != 0)
         return std::unexpected("the alignment at " + where() + " needs " + std::to_string(keep) +
@@ -74,7 +95,8 @@ std::expected<void, std::string> trim(riscv_elf& elf, const placement& placed, r
     };
     if (keep % 4 == 2) put(C_NOP, 2);
     while (next < at + keep) put(NOP, 4);
-    if (keep < count) close_gap(elf, index, {static_cast<uint32_t>(at + keep), static_cast<uint32_t>(count - keep)});
+    // Even one that deletes nothing marks its nops, so that a second ALIGN over them is seen.
+    gaps.push_back({static_cast<uint32_t>(at + keep), static_cast<uint32_t>(count - keep)});
     align.addend = static_cast<int32_t>(keep);
     return {};
 }
@@ -93,8 +115,15 @@ std::expected<void, std::string> trim_code_alignment(riscv_elf& elf) {
         // before it. A program that cannot be placed is refused by the placing.
         auto placed = place_sections(elf);
         if (!placed) return {};
-        for (size_t i : aligns)
-            if (auto trimmed = trim(elf, *placed, elf.relocations[i]); !trimmed) return trimmed;
+        std::vector<gap> gaps;
+        uint32_t deleted = 0;
+        for (size_t i : aligns) {
+            if (auto trimmed = trim(elf, *placed, elf.relocations[i], deleted, gaps); !trimmed) return trimmed;
+            deleted += gaps.back().count;
+        }
+        std::erase_if(gaps, [](const gap& g) { return g.count == 0; });
+        for (size_t g = 1; g < gaps.size(); ++g) gaps[g].before = gaps[g - 1].before + gaps[g - 1].count;
+        close_gaps(elf, index, gaps);
     }
     return {};
 }

@@ -120,6 +120,10 @@ result<std::vector<symbol>> read_symtab(const std::vector<section>& sections) {
             if (!name)
                 return std::unexpected("symbol " + std::to_string(symbols.size()) +
                                        " has a name outside the string table");
+            // Labels are placed by their section: one the object lacks would leave a label unplaced, at its offset.
+            if (entry.st_shndx != SHN_UNDEF && entry.st_shndx < SHN_LORESERVE && entry.st_shndx >= sections.size())
+                return std::unexpected("symbol " + std::to_string(symbols.size()) + " lies in section " +
+                                       std::to_string(entry.st_shndx) + ", which the object does not have");
             symbols.push_back({std::move(*name), entry.st_value, entry.st_size, entry.st_other == 1,
                                static_cast<int32_t>(entry.st_shndx), static_cast<uint8_t>(ELF32_ST_TYPE(entry.st_info))});
         }

@@ -4,6 +4,7 @@
 #include "riscv_constants.h"
 
 #include <algorithm>
+#include <bit>
 #include <string_view>
 
 namespace {
@@ -23,15 +24,22 @@ struct cursor {
     uint64_t next;
     uint64_t end;
     const char* segment;
+    uint64_t filled = next;  // the end of the last section that holds bytes
 
     std::expected<uint32_t, std::string> take(const std::string& name, uint64_t size, uint64_t alignment) {
+        if (size > 0 && alignment > 1 && !std::has_single_bit(alignment))
+            return std::unexpected(std::string(segment) + " section " + name + " asks for an alignment of " +
+                                   std::to_string(alignment) + " bytes, which is not a power of two");
         const uint64_t start = round_up(next, std::max<uint64_t>(alignment, 1));
         if (start + size > end)
             return std::unexpected("the " + std::string(segment) + " sections do not fit in the " + segment +
                                    " segment (" + name + " would end past " + hex_text(static_cast<uint32_t>(end - 1)) +
                                    ")");
-        // An empty section takes no room, not even for its alignment.
-        if (size > 0) next = start + size;
+        // An empty section still moves what follows to its aligned start, as
+        // ld.lld places it: its labels are there, and they must not lie past
+        // the start of the next section.
+        next = start + size;
+        if (size > 0) filled = next;
         return static_cast<uint32_t>(start);
     }
 };
@@ -85,7 +93,7 @@ std::expected<placement, std::string> place_sections(const riscv_elf& elf) {
         p.address[i] = *start;
         p.code_order.push_back(i);
     }
-    p.code_end = static_cast<uint32_t>(code.next);
+    p.code_end = static_cast<uint32_t>(code.filled);
 
     cursor data{INITIAL_DATA_OFFSET, uint64_t{INITIAL_DATA_OFFSET} + SEGMENT_SIZE, "data"};
     for (size_t i : data_sections_in_order(elf)) {

@@ -23,7 +23,10 @@ op operation_of(const Instruction& instr) {
 
 exec_slot select_op(const Instruction& instr) {
     exec_slot s;
-    s.rd = static_cast<uint8_t>(instr.rd & 31);
+    // Stores and branches have no destination: bits 11:7 of their word are
+    // immediate bits, and read as rd they would have back rewrite a register.
+    const bool writes_rd = instr.type != S_TYPE && instr.type != B_TYPE;
+    s.rd = writes_rd ? static_cast<uint8_t>(instr.rd & 31) : 0;
     s.rs1 = static_cast<uint8_t>(instr.rs1 & 31);
     s.rs2 = static_cast<uint8_t>(instr.rs2 & 31);
     s.operation = operation_of(instr);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <span>
 #include <thread>
 
@@ -238,6 +240,56 @@ TEST_F(Console, OutputFilesThatCannotBeWritten) {
     EXPECT_EQ(test::read_file(dir / "small.txt"), "2a\n");
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path))
         EXPECT_FALSE(entry.path().filename().string().starts_with(".writing")) << entry.path();
+}
+
+// What a shell redirect would not overwrite, info and dump do not replace
+// either: a read-only file (root may write any, as the shell may) and a loop
+// of symbolic links. A replaced file keeps its mode, and a file in a folder
+// that takes no new file is written where it stands.
+TEST_F(Console, OutputFilesTheShellWouldNotOverwrite) {
+    namespace fs = std::filesystem;
+    const bool root = geteuid() == 0;
+    fs::create_symlink("loop.txt", dir / "loop.txt");
+    test::write_file(dir / "written.txt", "old\n");
+    fs::permissions(dir / "written.txt", fs::perms(0444));
+    test::write_file(dir / "private.txt", "old\n");
+    fs::permissions(dir / "private.txt", fs::perms(0600));
+    fs::create_directory(dir / "closed");
+    test::write_file(dir / "closed" / "d.txt", "old\n");
+    fs::permissions(dir / "closed", fs::perms(0555));
+    const run_result r = tamsel("pc main\nbreak done\nrun\ndump loop.txt buf 1\ninfo written\n"
+                                "dump private.txt buf 1\ndump closed/d.txt buf 2\n");
+    fs::permissions(dir / "closed", fs::perms(0755));
+    EXPECT_EQ(r.err, "cannot write loop.txt: Too many levels of symbolic links\n" +
+                         std::string(root ? "" : "cannot write written.txt: Permission denied\n"));
+    EXPECT_TRUE(fs::is_symlink(dir / "loop.txt"));
+    EXPECT_EQ(test::read_file(dir / "written.txt"), root ? "20000004\n20000005\n20000006\n20000007\n" : "old\n");
+    EXPECT_EQ(fs::status(dir / "written.txt").permissions(), fs::perms(0444));
+    EXPECT_EQ(test::read_file(dir / "private.txt"), "2a\n");
+    EXPECT_EQ(fs::status(dir / "private.txt").permissions(), fs::perms(0600));
+    EXPECT_EQ(test::read_file(dir / "closed" / "d.txt"), "2a\n00\n");
+}
+
+// In a sticky folder (1777) someone else's writable file cannot be renamed
+// over; it is written where it stands and keeps its owner. Making a file of
+// another user's takes root, so as another user this is skipped.
+TEST_F(Console, SomeoneElsesFileInAStickyFolder) {
+    namespace fs = std::filesystem;
+    if (geteuid() != 0) GTEST_SKIP() << "making a file that belongs to another user takes root";
+    fs::permissions(dir.path, fs::perms(0755));
+    fs::create_directory(dir / "sticky");
+    fs::permissions(dir / "sticky", fs::perms(01777));
+    test::write_file(dir / "sticky" / "d.txt", "old\n");
+    fs::permissions(dir / "sticky" / "d.txt", fs::perms(0666));
+    const run_result r = test::run_program(
+        {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", TAMSEL_PATH, "../prog.o"},
+        "dump d.txt buf 2\n", dir / "sticky");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(test::read_file(dir / "sticky" / "d.txt"), "2a\n00\n");
+    struct stat info {};
+    ASSERT_EQ(stat((dir / "sticky" / "d.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 0u);
+    EXPECT_EQ(info.st_mode & 07777, 0666u);
 }
 
 // Two sessions writing one file at once: it holds one session's whole output,

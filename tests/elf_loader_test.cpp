@@ -168,6 +168,10 @@ TEST_F(ElfLoader, BrokenCopiesAreRefusedWithAMessage) {
              Elf32_Shdr* symtab = named(b, ".symtab");
              reinterpret_cast<Elf32_Sym*>(b.data() + symtab->sh_offset)[1].st_name = 0x7ffffff0;
          }, "symbol 1 has a name outside the string table"},
+        {"st_shndx", [](auto& b, auto&, auto& named) {
+             Elf32_Shdr* symtab = named(b, ".symtab");
+             reinterpret_cast<Elf32_Sym*>(b.data() + symtab->sh_offset)[1].st_shndx = 200;
+         }, "lies in section 200, which the object does not have"},
     };
     for (const row& r : rows) {
         std::vector<uint8_t> broken = good;

@@ -244,6 +244,17 @@ TEST(Link, EmptyCodeSectionsAddNothing) {
         EXPECT_EQ(std::vector<uint8_t>(image->begin() + 10, image->begin() + 14), (std::vector<uint8_t>{0, 0, 0, 0}));
         EXPECT_EQ(elf.symtab[1].value, align == 5 ? 0x10000004u : 0x10000000u);
     }
+    // Followed by code, an empty section (all its padding trimmed) still moves
+    // it to its aligned start, where its label is, code and data alike.
+    riscv_elf elf;
+    elf.sections = {section{}, code_section(".text", {enc::NOP}), code_section(".text.b", {}, 16),
+                    code_section(".text.c", {enc::NOP}), data_section(".data", {1}), data_section(".data.b", {}, 8),
+                    data_section(".data.c", {2})};
+    elf.symtab = {symbol{}, symbol{"b_end", 0, 0, false, 2}, symbol{"c", 0, 0, false, 3}, symbol{"y", 0, 0, false, 6}};
+    ASSERT_TRUE(link(elf));
+    EXPECT_EQ(elf.symtab[1].value, 0x10000010u);
+    EXPECT_EQ(elf.symtab[2].value, 0x10000010u);
+    EXPECT_EQ(elf.symtab[3].value, 0x20000008u);
 }
 
 TEST(Link, CodeSectionsThatCannotBePlaced) {
@@ -263,6 +274,17 @@ TEST(Link, CodeSectionsThatCannotBePlaced) {
     auto claimed = link(elf);
     ASSERT_FALSE(claimed);
     EXPECT_EQ(claimed.error(), "error: code section .text holds no instructions in the object (its type is 0)");
+    // An alignment that is not a power of two would put code or data off its boundary.
+    elf = small_object();
+    elf.sections[1].header.sh_addralign = 6;
+    auto six = link(elf);
+    ASSERT_FALSE(six);
+    EXPECT_EQ(six.error(), "error: code section .text asks for an alignment of 6 bytes, which is not a power of two");
+    elf = small_object();
+    elf.sections[2].header.sh_addralign = 12;
+    auto twelve = link(elf);
+    ASSERT_FALSE(twelve);
+    EXPECT_EQ(twelve.error(), "error: data section .data asks for an alignment of 12 bytes, which is not a power of two");
 }
 
 // The nops an R_RISCV_ALIGN marks are cut to what the boundary needs where
@@ -311,17 +333,22 @@ TEST(Link, AlignmentNopsInCodeAreTrimmedToTheBoundary) {
 }
 
 TEST(Link, AlignmentNopsThatCannotBeTrimmed) {
-    const std::pair<relocation, const char*> rows[] = {
-        {{4, 0, R_RISCV_ALIGN, 16, 1}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
-        {{4, 0, R_RISCV_ALIGN, -4, 1}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
-        {{4, 0, R_RISCV_ALIGN, 8, 1},
+    const std::pair<std::vector<relocation>, const char*> rows[] = {
+        {{{4, 0, R_RISCV_ALIGN, 16, 1}}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
+        {{{4, 0, R_RISCV_ALIGN, -4, 1}}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) reach past the end of .text"},
+        {{{4, 0, R_RISCV_ALIGN, 8, 1}},
          "error: the alignment at main+4 in .text needs 12 bytes to reach a multiple of 16, but the assembler left 8"},
+        {{{4, 0, R_RISCV_ALIGN, 3, 1}}, "error: the alignment nops at main+4 in .text (R_RISCV_ALIGN) are 3 bytes, which no nops fill"},
+        {{{4, 0, R_RISCV_ALIGN, 12, 1}, {4, 0, R_RISCV_ALIGN, 12, 1}},
+         "error: the alignment at main+4 in .text (R_RISCV_ALIGN) lies in the nops of the alignment before it"},
+        {{{0, 0, R_RISCV_ALIGN, 4, 1}, {2, 0, R_RISCV_ALIGN, 2, 1}},
+         "error: the alignment at main+2 in .text (R_RISCV_ALIGN) lies in the nops of the alignment before it"},
     };
-    for (const auto& [relo, message] : rows) {
+    for (const auto& [relos, message] : rows) {
         riscv_elf elf;
         elf.sections = {section{}, code_section(".text", {enc::NOP, enc::NOP, enc::NOP, enc::NOP})};
         elf.symtab = {symbol{}, symbol{"main", 0, 0, false, 1}};
-        elf.relocations = {relo};
+        elf.relocations = relos;
         auto image = link(elf);
         ASSERT_FALSE(image) << message;
         EXPECT_EQ(image.error(), message);
