@@ -10,7 +10,7 @@ build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 runtime=$(cd "$here/../../runtime" && pwd)
 # orrik runs clang-15, or the newest clang-N, or clang: any of them will do here.
-compgen -c | grep -qE '^clang(-[0-9]+)?$' || { echo "no clang"; exit 77; }
+compgen -c | grep -E '^clang(-[0-9]+)?$' > /dev/null || { echo "no clang"; exit 77; }  # no -q: grep must read all, or pipefail sees SIGPIPE
 qemu=yes
 for tool in qemu-riscv32 ld.lld-15 riscv64-unknown-elf-gcc clang-15; do
     command -v "$tool" > /dev/null || qemu=""
