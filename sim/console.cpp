@@ -7,6 +7,8 @@
 // not at all, by the end of the command.
 #include "console.h"
 
+#include "expect.h"
+
 #include "printable.h"
 #include "riscv_constants.h"
 #include "whole_file.h"
@@ -27,9 +29,10 @@
 namespace {
 
 struct session {
+    console_state& console;
     riscv_prog& prog;
     std::istringstream& words;
-    int depth;
+    const line_source& from;
 };
 
 // mem shows this many bytes a line, and this many when no count is given.
@@ -71,22 +74,34 @@ bool pc_command(session& s) {
     return true;
 }
 
-void report(const std::expected<uint32_t, std::string>& result) {
-    if (!result) std::cerr << result.error() << std::endl;
+// The machine's stops count against a graded session, the first one named.
+void note_stop(expect_tally& tally, const std::string& message) {
+    if (tally.machine_stop.empty()) tally.machine_stop = message;
+}
+
+void report(session& s, const std::expected<uint32_t, std::string>& result) {
+    if (result) return;
+    std::cerr << result.error() << std::endl;
+    note_stop(s.console.tally, result.error());
 }
 
 bool run_command(session& s) {
-    report(s.prog.run());
+    const auto result = s.prog.run();
+    report(s, result);
+    // A run that used up the session's instructions stops without a message,
+    // at whatever the program was doing: a program that loops never ends.
+    if (result && s.prog.at_instr_limit() && !s.prog.has_break_point(s.prog.get_pc()))
+        note_stop(s.console.tally, "Hit the instruction limit");
     return true;
 }
 
 bool step_command(session& s) {
-    report(s.prog.step());
+    report(s, s.prog.step());
     return true;
 }
 
 bool back_command(session& s) {
-    report(s.prog.back());
+    if (auto result = s.prog.back(); !result) std::cerr << result.error() << std::endl;
     return true;
 }
 
@@ -174,18 +189,6 @@ bool info_command(session& s) {
     return true;
 }
 
-// "pc", or x followed by one or two decimal digits naming one of the 32 registers.
-std::optional<uint32_t> register_number(const std::string& target) {
-    if (target.size() < 2 || target.size() > 3 || target[0] != 'x') return std::nullopt;
-    uint32_t n = 0;
-    for (char c : target.substr(1)) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + static_cast<uint32_t>(c - '0');
-    }
-    if (n >= NUM_REGISTERS) return std::nullopt;
-    return n;
-}
-
 bool set_command(session& s) {
     const auto target = next_word(s.words);
     const auto word = target ? next_word(s.words) : std::nullopt;
@@ -235,7 +238,7 @@ bool script_command(session& s) {
         std::cerr << "expected: script <file name>" << std::endl;
         return true;
     }
-    if (s.depth >= MAX_SCRIPT_DEPTH) {
+    if (s.from.depth >= MAX_SCRIPT_DEPTH) {
         std::cerr << "script not run, scripts are nested more than " << std::dec << MAX_SCRIPT_DEPTH
                   << " deep: " << *fname << std::endl;
         return true;
@@ -247,7 +250,7 @@ bool script_command(session& s) {
         std::cerr << "cannot open script " << printable(*fname) << ": " << std::strerror(error) << std::endl;
         return true;
     }
-    run(file, s.prog, s.depth + 1);
+    run(file, s.console, {*fname, 0, s.from.depth + 1});
     return true;
 }
 
@@ -337,6 +340,20 @@ bool mem_command(session& s) {
 
 bool exit_command(session&) { return false; }
 
+bool expect_command(session& s) {
+    const expect_outcome outcome = check_expect(s.prog, s.words);
+    expect_tally& tally = s.console.tally;
+    ++tally.checked;
+    const std::string place = " (" + printable(s.from.name) + ":" + std::to_string(s.from.line) + "): ";
+    if (!outcome.held) {
+        ++tally.failed;
+        std::cerr << "expect failed" << place << outcome.text << std::endl;
+    } else if (s.console.at_terminal) {
+        std::cout << "ok" << place << outcome.text << std::endl;
+    }
+    return true;
+}
+
 bool help_command(session&) {
     static const char* const lines[] = {
         "set <register> <value>\t- sets the specified register (including pc) to the specified value. The value can be hexadecimal, decimal or a label",
@@ -359,16 +376,17 @@ constexpr std::pair<std::string_view, handler> COMMANDS[] = {
     {"info", info_command}, {"set", set_command},       {"break", break_command}, {"del", del_command},
     {"script", script_command}, {"dump", dump_command}, {"exit", exit_command},   {"quit", exit_command},
     {"q", exit_command},    {"help", help_command},     {"mem", mem_command},     {"back", back_command},
+    {"expect", expect_command},
 };
 
 // Returns false when the command ends this invocation.
-bool execute_line(const std::string& line, riscv_prog& prog, int depth) {
+bool execute_line(const std::string& line, console_state& console, const line_source& from) {
     std::istringstream words(line);
     std::string cmd;
     words >> cmd;
     for (const auto& [name, command] : COMMANDS) {
         if (name == cmd) {
-            session s{prog, words, depth};
+            session s{console, console.prog, words, from};
             return command(s);
         }
     }
@@ -414,26 +432,47 @@ line_read read_command_line(std::istream& is, std::string& line, bool finish_lon
 
 }  // namespace
 
-bool take_line(const std::string& line, std::string& prev_command, riscv_prog& prog, int depth) {
-    if (!line.empty()) prev_command = line;
-    const std::string& command = line.empty() ? prev_command : line;  // an empty line repeats the last one
-    return command.empty() || execute_line(command, prog, depth);
+// "pc", or x followed by one or two decimal digits naming one of the 32 registers.
+std::optional<uint32_t> register_number(const std::string& target) {
+    if (target.size() < 2 || target.size() > 3 || target[0] != 'x') return std::nullopt;
+    uint32_t n = 0;
+    for (char c : target.substr(1)) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + static_cast<uint32_t>(c - '0');
+    }
+    if (n >= NUM_REGISTERS) return std::nullopt;
+    return n;
 }
 
-void run(std::istream& is, riscv_prog& prog, int depth) {
+int end_session(const expect_tally& tally) {
+    if (tally.checked == 0 || (tally.failed == 0 && tally.machine_stop.empty())) return 0;
+    std::cerr << std::dec << tally.failed << " of " << tally.checked << " expects failed";
+    if (!tally.machine_stop.empty()) std::cerr << ", and the machine stopped: " << tally.machine_stop;
+    std::cerr << std::endl;
+    return 1;
+}
+
+bool take_line(const std::string& line, std::string& prev_command, console_state& console, const line_source& from) {
+    if (!line.empty()) prev_command = line;
+    const std::string& command = line.empty() ? prev_command : line;  // an empty line repeats the last one
+    return command.empty() || execute_line(command, console, from);
+}
+
+void run(std::istream& is, console_state& console, line_source from) {
     std::string prev_command;
     while (!is.fail()) {  // fail() covers the bad flag too; end-of-file alone goes on
         if (&is == &std::cin) std::cout << PROMPT << std::flush;
         if (!std::cout) return;  // results would be lost: main ends with a message
         std::string line;
         // A script's line is never finished past the bound: `script /dev/zero` has no end.
-        const line_read got = read_command_line(is, line, depth == 0);
+        const line_read got = read_command_line(is, line, from.depth == 0);
         if (got == line_read::NONE) return;  // nothing was read: the repeated line does not run either
+        ++from.line;
         if (got == line_read::TOO_LONG) {
-            std::cerr << (depth == 0 ? LONG_LINE_MESSAGE : LONG_SCRIPT_LINE_MESSAGE) << std::endl;
-            if (depth == 0) continue;
+            std::cerr << (from.depth == 0 ? LONG_LINE_MESSAGE : LONG_SCRIPT_LINE_MESSAGE) << std::endl;
+            if (from.depth == 0) continue;
             return;
         }
-        if (!take_line(line, prev_command, prog, depth)) return;
+        if (!take_line(line, prev_command, console, from)) return;
     }
 }

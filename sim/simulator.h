@@ -73,6 +73,8 @@ public:
     // or the bytes it wrote, the count and its additions to the address sets.
     std::expected<uint32_t, std::string> back();
     void set_instr_limit(uint64_t new_limit) { instruction_limit = new_limit; }
+    // Whether run has no instruction left to run before the limit.
+    bool at_instr_limit() const { return instruction_limit != 0 && instructions_run >= instruction_limit; }
     void clear_addresses_read() {
         addresses_read.clear();
         read_filter.forget();
@@ -91,6 +93,7 @@ public:
     bool set_memory(uint32_t address, std::span<const uint8_t> bytes);
     void register_break_point(uint32_t address) { breakpoints.insert(address); }
     void unregister_break_point(uint32_t address) { breakpoints.erase(address); }
+    bool has_break_point(uint32_t address) const { return breakpoints.contains(address); }
     uint32_t get_pc() const { return program_counter; }
     int32_t get_register(uint32_t reg_num) const { return registers.at(reg_num); }
     const Instruction& get_instr(uint32_t addr) const { return mem.text.at(addr); }
