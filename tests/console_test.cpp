@@ -19,6 +19,7 @@ constexpr uint32_t CODE = 0x10000000;
 struct session_row {
     const char* input;
     std::string out, err;
+    int status = 0;
 };
 
 struct Console : ::testing::Test {
@@ -47,6 +48,7 @@ struct Console : ::testing::Test {
             const run_result r = tamsel(row.input);
             EXPECT_EQ(r.out, row.out);
             EXPECT_EQ(r.err, row.err);
+            EXPECT_EQ(r.status, row.status);
         }
     }
 
@@ -417,6 +419,91 @@ TEST_F(Console, GarbageNeverEndsTheConsole) {
     const run_result r = tamsel(input);
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.ends_with("Instructions Executed: 0\n>> ")) << r.out.substr(r.out.size() > 200 ? r.out.size() - 200 : 0);
+}
+
+// The program stops at done with x1 1, x2 -1, x5 buf, x6 42, and the word 1 stored at buf+4.
+TEST_F(Console, ExpectChecksAndTheSessionsStatus) {
+    test::write_file(dir / "checks.txt", "pc main\nexpect x1 2\n\n");
+    const std::string summary = " expects failed\n";
+    const session_row rows[] = {
+        // Every form, holding: nothing is printed and the status stays 0.
+        {"pc main\nbreak done\nrun\nexpect x1 1\nexpect x02 -1\nexpect x2 0xffffffff\nexpect x5 buf\nexpect pc done\n"
+         "expect steps 5\nexpect mem buf 42\nexpect mem buf 0x2a 1 0\nexpect mem 20000004 \"\\x01\\0\" more\n"
+         "expect mem buf \"*\"\nexpect mem buf \"\"\n",
+         prompts(15), ""},
+        // Every form, failing: where and what, then how many of how many.
+        {"pc main\nbreak done\nrun\nexpect x1 2\nexpect x2 4294967294\nexpect pc main\nexpect steps 4\n"
+         "expect mem buf 43\nexpect mem buf 42 2\nexpect mem buf \"*\\0\\0\\0\\x02\"\nexpect mem buf \"a\\\"\\\\\\n\"\n"
+         "expect x1 1\n",
+         prompts(13),
+         "expect failed (stdin:4): x1 is 1 (0x00000001), expected 2 (0x00000002)\n"
+         "expect failed (stdin:5): x2 is -1 (0xffffffff), expected -2 (0xfffffffe)\n"
+         "expect failed (stdin:6): pc is 0x10000014, expected 0x10000000\n"
+         "expect failed (stdin:7): steps is 5, expected 4\n"
+         "expect failed (stdin:8): mem buf is 42 (0x0000002a), expected 43 (0x0000002b)\n"
+         "expect failed (stdin:9): mem buf+4 is 1 (0x00000001), expected 2 (0x00000002)\n"
+         "expect failed (stdin:10): mem buf is \"*\\0\\0\\0\\x01\", expected \"*\\0\\0\\0\\x02\"\n"
+         "expect failed (stdin:11): mem buf is \"*\\0\\0\\0\", expected \"a\\\"\\\\\\n\"\n"
+         "8 of 9" + summary,
+         1},
+        // A check that cannot be made fails; no "fuck" from expect's number reading.
+        {"expect\nexpect x1\nexpect a9 1\nexpect x32 1\nexpect x1 zz\nexpect x1 4294967296\nexpect steps -1\n"
+         "expect mem\nexpect mem zz 1\nexpect mem main 1\nexpect mem 2ffffffe 1\nexpect mem buf\n"
+         "expect mem buf \"open\nexpect mem buf \"\\q\"\nexpect mem 2fffffff \"ab\"\nexpect x0 0\n",
+         prompts(17),
+         "expect failed (stdin:1): no target (expect <register|pc|steps|mem ADDRESS> <value>)\n"
+         "expect failed (stdin:2): no value (expect <register|pc|steps|mem ADDRESS> <value>)\n"
+         "expect failed (stdin:3): unknown register 'a9' (x0 to x31, pc, steps or mem ADDRESS)\n"
+         "expect failed (stdin:4): unknown register 'x32' (x0 to x31, pc, steps or mem ADDRESS)\n"
+         "expect failed (stdin:5): unparseable value 'zz' (a label, a decimal number, or 0x and hexadecimal digits)\n"
+         "expect failed (stdin:6): unparseable value '4294967296' (a label, a decimal number, or 0x and hexadecimal digits)\n"
+         "expect failed (stdin:7): unparseable count '-1' (a decimal number)\n"
+         "expect failed (stdin:8): no address (expect <register|pc|steps|mem ADDRESS> <value>)\n"
+         "expect failed (stdin:9): unparseable address 'zz' (a label or a hexadecimal number)\n"
+         "expect failed (stdin:10): mem main: bytes 0x10000000 to 0x10000003 are not all inside the data segment\n"
+         "expect failed (stdin:11): mem 2ffffffe: bytes 0x2ffffffe to 0x30000001 are not all inside the data segment\n"
+         "expect failed (stdin:12): no value (expect <register|pc|steps|mem ADDRESS> <value>)\n"
+         "expect failed (stdin:13): unparseable string \"open (one pair of double quotes; escapes \\\" \\\\ \\n \\t \\r \\0 \\xHH)\n"
+         "expect failed (stdin:14): unparseable string \"\\q\" (one pair of double quotes; escapes \\\" \\\\ \\n \\t \\r \\0 \\xHH)\n"
+         "expect failed (stdin:15): mem 2fffffff: bytes 0x2fffffff to 0x30000000 are not all inside the data segment\n"
+         "15 of 16" + summary,
+         1},
+        // In a script the place is the script's name and line; an empty line repeats the check.
+        {"\nscript checks.txt\nexpect x1 0\n", prompts(4),
+         "expect failed (checks.txt:2): x1 is 0 (0x00000000), expected 2 (0x00000002)\n"
+         "expect failed (checks.txt:3): x1 is 0 (0x00000000), expected 2 (0x00000002)\n"
+         "2 of 3" + summary,
+         1},
+        // A graded session fails when the machine stopped it, even with every check holding.
+        {"pc divide\nstep\nexpect pc divide\nstep\n", prompts(5),
+         "Divide by Zero\nDivide by Zero\n0 of 1 expects failed, and the machine stopped: Divide by Zero\n",
+         1},
+        {"pc done\nrun\nexpect pc done\n", prompts(4),
+         "0 of 1 expects failed, and the machine stopped: Hit the instruction limit\n", 1},
+        // A breakpoint reached on the limit's last instruction is no stop by the machine.
+        {"pc main\nbreak done\nrun\nexpect pc done\n", prompts(5), ""},
+        // Without expect, a session ends as it always has, whatever the machine did.
+        {"pc divide\nstep\npc done\nrun\nrun\n", prompts(6), "Divide by Zero\nHit the instruction limit\n"},
+        // The count is in decimal, whatever base a command left the stream in.
+        {"pc main\nexpect x1 1\nexpect x1 1\nexpect x1 1\nexpect x1 1\nexpect x1 1\nexpect x1 1\nexpect x1 1\nexpect x1 1\n"
+         "expect x1 1\nexpect x1 1\nlist\n",
+         prompts(13),
+         "expect failed (stdin:2): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:3): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:4): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:5): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:6): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:7): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:8): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:9): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:10): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:11): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "0x10000000:\taddi\tx1, x0, 1\t<-------\n0x10000004:\taddi\tx2, x0, -1\n0x10000008:\tlui\tx5, 131072\n"
+         "0x1000000c:\tlw\tx6, 0(x5)\n0x10000010:\tsw\tx1, 4(x5)\n0x10000014:\tjal\tx0, 0\n0x10000018:\tdiv\tx7, x1, x0\n"
+         "10 of 10" + summary,
+         1},
+    };
+    expect_sessions(rows);
 }
 
 }  // namespace

@@ -190,6 +190,22 @@ TEST_F(Terminal, CtrlCDiscardsTheLineAndCtrlDEnds) {
     EXPECT_EQ(session.status, 0);
 }
 
+// At a terminal a check that holds says so; one that fails, and the count at
+// the end, go to standard error as in a script.
+TEST_F(Terminal, ExpectSaysOkAtATerminal) {
+    test::write_file(dir / "checks.txt", "expect x1 1\nexpect x2 3\n");
+    start();
+    session.type("pc main\r");
+    session.type("step\r");
+    EXPECT_NE(session.type("expect x1 1\r").find("ok (stdin:3): x1 is 1 (0x00000001)\r\n"), std::string::npos);
+    EXPECT_NE(session.type("script checks.txt\r").find("ok (checks.txt:1): x1 is 1 (0x00000001)\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(session.type_last(CTRL_D));
+    EXPECT_EQ(errors(), "expect failed (checks.txt:2): x2 is 0 (0x00000000), expected 3 (0x00000003)\n"
+                        "1 of 3 expects failed\n");
+    EXPECT_TRUE(WIFEXITED(session.status) && WEXITSTATUS(session.status) == 1) << session.status;
+}
+
 // Only when both are terminals does the editor read: otherwise the bytes are
 // those of the piped console, prompts and all, with no terminal control codes.
 TEST_F(Terminal, OneSideATerminalReadsAsAStream) {
