@@ -83,16 +83,49 @@ std::expected<uint32_t, std::string> riscv_prog::back() {
     --undo.depth;
     --instructions_run;
     const undo_entry& e = undo.entries[instructions_run & undo.mask];
+    stopped = {stop_reason::STEP};
     if (e.width() == 0) {
         read_filter.unrecord(addresses_read, e.added());
         write(e.rd(), e.old);
     } else {
         written_filter.unrecord(addresses_written, e.added());
         const uint32_t old = static_cast<uint32_t>(e.old);
-        for (uint32_t i = 0; i < e.width(); ++i)
-            mem.data[e.address + i - INITIAL_DATA_OFFSET] = static_cast<uint8_t>(old >> (8 * i));
+        uint32_t stored = 0;  // with every later instruction undone, the bytes are the store's
+        for (uint32_t i = 0; i < e.width(); ++i) {
+            uint8_t& byte = mem.data[e.address + i - INITIAL_DATA_OFFSET];
+            stored |= uint32_t{byte} << (8 * i);
+            byte = static_cast<uint8_t>(old >> (8 * i));
+        }
+        if (watched.changed(e.address, e.width(), old, stored))
+            stopped = {stop_reason::WATCH, e.pc, e.address, e.width(), old, stored};
     }
+    if (undid_jump(e)) stack.undo(e.address, static_cast<uint32_t>(e.old), instructions_run);
     program_counter = e.pc;
+    return program_counter;
+}
+
+// Whether the entry is a jal's or jalr's, whose address field holds a stack_mark.
+bool riscv_prog::undid_jump(const undo_entry& e) const {
+    if (e.width() != 0) return false;
+    const auto it = mem.text.find(e.pc);
+    if (it == mem.text.end()) return false;
+    const op operation = select_op(it->second).operation;
+    return operation == op::JAL || operation == op::JALR;
+}
+
+std::expected<uint32_t, std::string> riscv_prog::back_run() {
+    if (auto first = back(); !first) return first;
+    while (stopped.reason != stop_reason::WATCH) {
+        if (breakpoints.contains(program_counter)) {
+            stopped.reason = stop_reason::BREAKPOINT;
+            break;
+        }
+        if (undo.depth == 0) {
+            stopped.reason = stop_reason::RECORDING_START;
+            break;
+        }
+        back();
+    }
     return program_counter;
 }
 
