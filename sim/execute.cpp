@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr uint32_t LAST_NEXT_WORD = CODE_LAST - 3;  // 0x1ffffffc
-
 constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of bounds";
 
 // Not faults: an instruction that executed and has news for the loop takes the
@@ -42,7 +40,7 @@ bool is_event(const char* message) {
 
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_r_type(const exec_slot& s) {
     const uint32_t pc = program_counter;
-    if (pc >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    if (!has_next_word(pc)) return OUT_OF_BOUNDS;
     const int32_t a = registers[s.rs1], b = registers[s.rs2];
     const uint32_t ua = static_cast<uint32_t>(a), ub = static_cast<uint32_t>(b);
     uint32_t r = 0;
@@ -91,28 +89,26 @@ bool is_event(const char* message) {
         case op::LB:
             if (!in_data_segment(a, 1)) return "Tries to load bytes from non-data memory";
             read_filter.record(addresses_read, a, e);
-            value = static_cast<uint32_t>(int32_t{static_cast<int8_t>(mem.data[a - INITIAL_DATA_OFFSET])});
+            value = static_cast<uint32_t>(int32_t{static_cast<int8_t>(mem.data[data_index(a)])});
             break;
         case op::LBU:
             read_filter.record(addresses_read, a, e);
             if (!in_data_segment(a, 1)) return "Tries to load bytes from non-data memory";
-            value = mem.data[a - INITIAL_DATA_OFFSET];
+            value = mem.data[data_index(a)];
             break;
         case op::LH:
         case op::LHU: {
             read_filter.record(addresses_read, a, e);
             read_filter.record(addresses_read, a + 1, e);
             if (!in_data_segment(a, 2)) return "Tries to load bytes from non-data memory";
-            const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
-            const uint16_t half = static_cast<uint16_t>(p[0] | p[1] << 8);
+            const uint16_t half = static_cast<uint16_t>(load_le(&mem.data[data_index(a)], 2));
             value = s.operation == op::LH ? static_cast<uint32_t>(int32_t{static_cast<int16_t>(half)}) : half;
             break;
         }
         default: {  // LW
             for (uint32_t i = 0; i < 4; ++i) read_filter.record(addresses_read, a + i, e);
             if (!in_data_segment(a, 4)) return "Tries to load bytes from non-data memory";
-            const uint8_t* p = &mem.data[a - INITIAL_DATA_OFFSET];
-            value = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+            value = load_le(&mem.data[data_index(a)], 4);
             break;
         }
     }
@@ -146,7 +142,7 @@ template <bool MAY_RETURN>
     const uint32_t ua = static_cast<uint32_t>(a), uimm = static_cast<uint32_t>(s.imm);
     if (s.operation == op::JALR) {
         const uint32_t new_pc = (ua + uimm) & ~1u;
-        if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_LAST)
+        if (!in_code_segment(new_pc))
             return "Program Counter will be set to not pointing to program data after JALR!";
         const uint32_t from = program_counter;
         write(s.rd, static_cast<int32_t>(from + 4));
@@ -154,7 +150,7 @@ template <bool MAY_RETURN>
         return track_jump<true>(s, from, e);
     }
     const uint32_t pc = program_counter;
-    if (pc >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    if (!has_next_word(pc)) return OUT_OF_BOUNDS;
     uint32_t r = 0;
     switch (s.operation) {
         case op::ADDI: r = ua + uimm; break;
@@ -184,7 +180,7 @@ template <bool WATCHING>
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_s_type(const exec_slot& s, undo_entry& e) {
     const uint32_t a = static_cast<uint32_t>(registers[s.rs1]) + static_cast<uint32_t>(s.imm);
     const uint32_t pc = program_counter;
-    if (pc >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    if (!has_next_word(pc)) return OUT_OF_BOUNDS;
     uint32_t width = 0;
     switch (s.operation) {
         case op::SB: width = 1; break;
@@ -194,15 +190,11 @@ template <bool WATCHING>
     }
     if (!in_data_segment(a, width)) return "Tries to store bytes to non-data memory";
     const uint32_t value = static_cast<uint32_t>(registers[s.rs2]);
-    uint32_t old = 0;
-    for (uint32_t i = 0; i < width; ++i) old |= uint32_t{mem.data[a + i - INITIAL_DATA_OFFSET]} << (8 * i);
-    e.old = static_cast<int32_t>(old);
+    e.old = static_cast<int32_t>(load_le(&mem.data[data_index(a)], width));
     e.address = a;
     e.info = width << undo_entry::WIDTH_SHIFT;
-    for (uint32_t i = 0; i < width; ++i) {
-        written_filter.record(addresses_written, a + i, e);
-        mem.data[a + i - INITIAL_DATA_OFFSET] = static_cast<uint8_t>(value >> (8 * i));
-    }
+    for (uint32_t i = 0; i < width; ++i) written_filter.record(addresses_written, a + i, e);
+    store_le(&mem.data[data_index(a)], value, width);
     program_counter = pc + 4;
     if constexpr (WATCHING)
         if (watched.near(a, width)) return STORED_NEAR_WATCH;
@@ -224,14 +216,14 @@ template <bool WATCHING>
     }
     const uint32_t offset = branch ? static_cast<uint32_t>(s.imm) : 4;
     const uint32_t new_pc = program_counter + offset;
-    if (new_pc < INITIAL_CODE_OFFSET || new_pc >= LAST_NEXT_WORD) return "Would Branch to a non code segment";
+    if (!branch_target_ok(new_pc)) return "Would Branch to a non code segment";
     program_counter = new_pc;
     return nullptr;
 }
 
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_u_type(const exec_slot& s) {
     const uint32_t pc = program_counter;
-    if (pc >= LAST_NEXT_WORD) return OUT_OF_BOUNDS;
+    if (!has_next_word(pc)) return OUT_OF_BOUNDS;
     const uint32_t upper = static_cast<uint32_t>(s.imm) << 12;
     switch (s.operation) {
         case op::LUI: write(s.rd, static_cast<int32_t>(upper)); break;
@@ -245,7 +237,7 @@ template <bool WATCHING>
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_j_type(const exec_slot& s, undo_entry& e) {
     const uint32_t from = program_counter;
     const uint32_t new_pc = from + static_cast<uint32_t>(s.imm);
-    if (new_pc < INITIAL_CODE_OFFSET || new_pc > CODE_LAST)
+    if (!in_code_segment(new_pc))
         return "Program Counter will be set to not pointing to program data after JAL!";
     write(s.rd, static_cast<int32_t>(from + 4));
     program_counter = new_pc;
@@ -308,8 +300,7 @@ std::expected<uint32_t, std::string> riscv_prog::step() {
 }
 
 bool riscv_prog::note_store(const undo_entry& e) {
-    uint32_t now = 0;
-    for (uint32_t i = 0; i < e.width(); ++i) now |= uint32_t{mem.data[e.address + i - INITIAL_DATA_OFFSET]} << (8 * i);
+    const uint32_t now = load_le(&mem.data[data_index(e.address)], e.width());
     const uint32_t old = static_cast<uint32_t>(e.old);
     if (!watched.changed(e.address, e.width(), old, now)) return false;
     stopped = {stop_reason::WATCH, e.pc, e.address, e.width(), old, now};

@@ -34,7 +34,7 @@ std::optional<uint32_t> riscv_prog::resolve_label(const std::string& label_name)
 bool riscv_prog::set_memory(uint32_t address, std::span<const uint8_t> bytes) {
     // An address past the segment is refused even with no bytes to write.
     if (!in_data_segment(address, std::max<uint64_t>(bytes.size(), 1))) return false;
-    std::copy(bytes.begin(), bytes.end(), mem.data.begin() + (address - INITIAL_DATA_OFFSET));
+    std::copy(bytes.begin(), bytes.end(), mem.data.begin() + data_index(address));
     return true;
 }
 
@@ -42,7 +42,7 @@ bool riscv_prog::set_memory(uint32_t address, std::span<const uint8_t> bytes) {
 const char* riscv_prog::check_pc(bool has_instruction) const {
     if (program_counter & 3) return "Program counter is not aligned!";
     if (!has_instruction) return "Program counter no longer pointing to a legal instruction";
-    if (program_counter < INITIAL_CODE_OFFSET || program_counter > CODE_LAST)
+    if (!in_code_segment(program_counter))
         return "Program counter is not pointing to program data!";
     return nullptr;
 }
@@ -55,7 +55,7 @@ void riscv_prog::build_table() {
     table.clear();
     uint32_t low = std::numeric_limits<uint32_t>::max(), high = 0;
     for (const auto& [address, instr] : mem.text) {
-        if ((address & 3) || address < INITIAL_CODE_OFFSET || address > CODE_LAST) continue;
+        if ((address & 3) || !in_code_segment(address)) continue;
         low = std::min(low, address);
         high = std::max(high, address);
     }
@@ -90,12 +90,9 @@ std::expected<uint32_t, std::string> riscv_prog::back() {
     } else {
         written_filter.unrecord(addresses_written, e.added());
         const uint32_t old = static_cast<uint32_t>(e.old);
-        uint32_t stored = 0;  // with every later instruction undone, the bytes are the store's
-        for (uint32_t i = 0; i < e.width(); ++i) {
-            uint8_t& byte = mem.data[e.address + i - INITIAL_DATA_OFFSET];
-            stored |= uint32_t{byte} << (8 * i);
-            byte = static_cast<uint8_t>(old >> (8 * i));
-        }
+        uint8_t* bytes = &mem.data[data_index(e.address)];
+        const uint32_t stored = load_le(bytes, e.width());  // with every later instruction undone, the store's bytes
+        store_le(bytes, old, e.width());
         if (watched.changed(e.address, e.width(), old, stored))
             stopped = {stop_reason::WATCH, e.pc, e.address, e.width(), old, stored};
     }

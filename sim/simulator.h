@@ -11,6 +11,7 @@
 #include "call_stack.h"
 #include "instruction_list.h"
 #include "loader.h"
+#include "memory_map.h"
 #include "riscv_constants.h"
 #include "undo_log.h"
 #include "watch_list.h"
@@ -30,9 +31,6 @@
 
 const uint64_t ONE_MILLION = 1000000;
 const std::size_t NUM_REGISTERS = 32;
-
-// The last address of the code segment.
-const uint32_t CODE_LAST = INITIAL_CODE_OFFSET + SEGMENT_SIZE - 1;  // 0x1fffffff
 
 // The operation an instruction performs, selected from its fields: after
 // NONE, one per row of the instruction list in its order. The ILLEGAL_* values
