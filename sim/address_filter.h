@@ -14,6 +14,7 @@
 // mapping fail, every access goes to the set, slower and with the same result.
 #pragma once
 
+#include "memory_map.h"
 #include "riscv_constants.h"
 #include "undo_log.h"
 #include "zeroed_allocator.h"
@@ -56,7 +57,7 @@ struct address_filter {
     // Inlined into the executors: one bit test when the address is known.
     // The entry counts the addresses that were new to the set.
     [[gnu::always_inline]] void record(std::set<uint32_t>& addresses, uint32_t address, undo_entry& e) {
-        const uint32_t index = address - INITIAL_DATA_OFFSET;
+        const uint32_t index = data_index(address);
         if (index < SEGMENT_SIZE && bits && (bits[index / 64] >> (index % 64) & 1)) return;
         record_new(addresses, address, e);
     }
@@ -67,7 +68,7 @@ struct address_filter {
             added.push_back(address);
             e.info += uint32_t{1} << undo_entry::ADDED_SHIFT;
         }
-        const uint32_t index = address - INITIAL_DATA_OFFSET;
+        const uint32_t index = data_index(address);
         if (index >= SEGMENT_SIZE || !bits) return;
         uint64_t& word = bits[index / 64];
         if (word == 0) used_words.push_back(index / 64);

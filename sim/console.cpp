@@ -8,7 +8,7 @@
 #include "console.h"
 
 #include "expect.h"
-
+#include "memory_map.h"
 #include "printable.h"
 #include "riscv_constants.h"
 #include "whole_file.h"
@@ -90,7 +90,7 @@ bool run_command(session& s) {
     report(s, result);
     // A run that used up the session's instructions stops without a message,
     // at whatever the program was doing: a program that loops never ends.
-    if (result && s.prog.at_instr_limit() && !s.prog.has_break_point(s.prog.get_pc()))
+    if (result && s.prog.stopped.reason == stop_reason::LIMIT && !s.prog.break_points().contains(s.prog.get_pc()))
         note_stop(s.console.tally, "Hit the instruction limit");
     return true;
 }
@@ -107,11 +107,11 @@ bool back_command(session& s) {
 
 bool list_command(session& s) {
     const uint32_t pc = s.prog.get_pc();
-    if (pc < INITIAL_CODE_OFFSET || pc > CODE_LAST) {
+    if (!in_code_segment(pc)) {
         std::cout << "pc not set to program memory" << std::endl;
         return true;
     }
-    const uint32_t start = pc - INITIAL_CODE_OFFSET < 20 ? INITIAL_CODE_OFFSET : pc - 20;
+    const uint32_t start = code_index(pc) < 20 ? INITIAL_CODE_OFFSET : pc - 20;
     for (uint32_t offset = 0; offset < 60; offset += 4) {
         const uint32_t a = start + offset;
         if (s.prog.has_instr(a)) {
@@ -281,7 +281,7 @@ bool dump_command(session& s) {
         outside_data("dump not written", *address, static_cast<uint32_t>(count));
         return true;
     }
-    const uint32_t first = *address - INITIAL_DATA_OFFSET;
+    const uint32_t first = data_index(*address);
     write_output_file(*fname, [&](std::FILE* file) {
         for (uint32_t i = 0; i < static_cast<uint32_t>(count) && !std::ferror(file); ++i)
             put_hex_line(file, s.prog.mem.data[first + i], 2);
@@ -292,7 +292,7 @@ bool dump_command(session& s) {
 // One line of mem: the address, four little-endian words (blanks for the bytes
 // past `count`), and the bytes as characters.
 void print_memory_line(const riscv_prog& prog, uint32_t address, uint32_t count) {
-    const uint8_t* bytes = &prog.mem.data[address - INITIAL_DATA_OFFSET];
+    const uint8_t* bytes = &prog.mem.data[data_index(address)];
     char digits[8];
     std::string line = "0x";
     line.append(digits, put_hex(digits, address, 8));
@@ -328,7 +328,7 @@ bool mem_command(session& s) {
         outside_data("mem not shown", *address, left);
         return true;
     }
-    left = std::min(left, INITIAL_DATA_OFFSET + SEGMENT_SIZE - *address);  // the segment's rest at most
+    left = std::min(left, SEGMENT_SIZE - data_index(*address));  // the segment's rest at most
     for (uint32_t at = *address; left > 0; at += MEM_LINE) {
         const uint32_t n = std::min(left, MEM_LINE);
         print_memory_line(s.prog, at, n);

@@ -7,8 +7,8 @@
 
 #include "console.h"
 #include "hex_text.h"
+#include "memory_map.h"
 #include "printable.h"
-#include "riscv_constants.h"
 
 #include <charconv>
 #include <cstdint>
@@ -147,7 +147,7 @@ std::string outside_data(uint32_t address, uint64_t count) {
 }
 
 std::string_view data_bytes(const riscv_prog& prog, uint32_t address, size_t count) {
-    return {reinterpret_cast<const char*>(&prog.mem.data[address - INITIAL_DATA_OFFSET]), count};
+    return {reinterpret_cast<const char*>(&prog.mem.data[data_index(address)]), count};
 }
 
 expect_outcome check_string(const riscv_prog& prog, const std::string& name, uint32_t address, std::string_view text) {
@@ -160,11 +160,6 @@ expect_outcome check_string(const riscv_prog& prog, const std::string& name, uin
     const std::string found = "mem " + name + " is " + c_literal(data_bytes(prog, address, expected->size()));
     if (data_bytes(prog, address, expected->size()) == *expected) return {true, found};
     return {false, found + ", expected " + c_literal(*expected)};
-}
-
-uint32_t little_endian_word(const riscv_prog& prog, uint32_t address) {
-    const uint8_t* p = &prog.mem.data[address - INITIAL_DATA_OFFSET];
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
 }
 
 // Consecutive words from `address`; a failure names the first word that differs.
@@ -180,7 +175,7 @@ expect_outcome check_words(const riscv_prog& prog, const std::string& name, uint
     if (!in_data_segment(address, count)) return cannot_check("mem " + name + ": " + outside_data(address, count));
     std::string found = "mem " + name + " is";
     for (uint32_t i = 0; i < expected.size(); ++i) {
-        const uint32_t value = little_endian_word(prog, address + 4 * i);
+        const uint32_t value = load_le(&prog.mem.data[data_index(address + 4 * i)], 4);
         if (value != expected[i]) {
             const std::string at = i == 0 ? name : name + "+" + std::to_string(4 * i);
             return compare_word("mem " + at, value, expected[i]);

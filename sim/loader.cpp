@@ -63,7 +63,7 @@ load_error read_data(riscv_mem& mem, std::FILE* file) {
     if (!in_data_segment(address, std::max<uint64_t>(count, 1)))
         return std::unexpected("data block at " + hex_text(address) + " of " + std::to_string(count) +
                                " bytes does not lie inside the data segment");
-    if (std::fread(mem.data.data() + (address - INITIAL_DATA_OFFSET), 1, count, file) != count)
+    if (std::fread(mem.data.data() + data_index(address), 1, count, file) != count)
         return std::unexpected("FUCK ME IN THE ASS: ASK DORVIK TO INVESTIGATE");
     return {};
 }

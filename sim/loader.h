@@ -2,6 +2,7 @@
 #pragma once
 
 #include "decoder.h"
+#include "memory_map.h"
 #include "riscv_constants.h"
 #include "zeroed_allocator.h"
 
@@ -13,15 +14,9 @@
 
 using data_bytes = std::vector<uint8_t, zeroed_allocator<uint8_t>>;
 
-// Whether `length` bytes from `address` on all lie in the data segment (no
-// 32-bit wrap-around). A length of 0 is inside anywhere at or above its start.
-constexpr bool in_data_segment(uint32_t address, uint64_t length) {
-    return address >= INITIAL_DATA_OFFSET && address + length <= uint64_t{INITIAL_DATA_OFFSET} + SEGMENT_SIZE;
-}
-
 struct riscv_mem {
     std::unordered_map<uint32_t, Instruction> text;
-    data_bytes data;  // always SEGMENT_SIZE bytes; index i is address INITIAL_DATA_OFFSET + i
+    data_bytes data;  // always SEGMENT_SIZE bytes; index data_index(address) holds address
     std::unordered_map<std::string, uint32_t> label_to_addr;
     std::unordered_map<uint32_t, std::vector<std::string>> addr_to_labels;
 

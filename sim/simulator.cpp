@@ -34,7 +34,7 @@ std::optional<uint32_t> riscv_prog::resolve_label(const std::string& label_name)
 bool riscv_prog::set_memory(uint32_t address, std::span<const uint8_t> bytes) {
     // An address past the segment is refused even with no bytes to write.
     if (!in_data_segment(address, std::max<uint64_t>(bytes.size(), 1))) return false;
-    std::copy(bytes.begin(), bytes.end(), mem.data.begin() + (address - INITIAL_DATA_OFFSET));
+    std::copy(bytes.begin(), bytes.end(), mem.data.begin() + data_index(address));
     return true;
 }
 
@@ -42,7 +42,7 @@ bool riscv_prog::set_memory(uint32_t address, std::span<const uint8_t> bytes) {
 const char* riscv_prog::check_pc(bool has_instruction) const {
     if (program_counter & 3) return "Program counter is not aligned!";
     if (!has_instruction) return "Program counter no longer pointing to a legal instruction";
-    if (program_counter < INITIAL_CODE_OFFSET || program_counter > CODE_LAST)
+    if (!in_code_segment(program_counter))
         return "Program counter is not pointing to program data!";
     return nullptr;
 }
@@ -55,7 +55,7 @@ void riscv_prog::build_table() {
     table.clear();
     uint32_t low = std::numeric_limits<uint32_t>::max(), high = 0;
     for (const auto& [address, instr] : mem.text) {
-        if ((address & 3) || address < INITIAL_CODE_OFFSET || address > CODE_LAST) continue;
+        if ((address & 3) || !in_code_segment(address)) continue;
         low = std::min(low, address);
         high = std::max(high, address);
     }
@@ -83,16 +83,46 @@ std::expected<uint32_t, std::string> riscv_prog::back() {
     --undo.depth;
     --instructions_run;
     const undo_entry& e = undo.entries[instructions_run & undo.mask];
+    stopped = {stop_reason::STEP};
     if (e.width() == 0) {
         read_filter.unrecord(addresses_read, e.added());
         write(e.rd(), e.old);
     } else {
         written_filter.unrecord(addresses_written, e.added());
         const uint32_t old = static_cast<uint32_t>(e.old);
-        for (uint32_t i = 0; i < e.width(); ++i)
-            mem.data[e.address + i - INITIAL_DATA_OFFSET] = static_cast<uint8_t>(old >> (8 * i));
+        uint8_t* bytes = &mem.data[data_index(e.address)];
+        const uint32_t stored = load_le(bytes, e.width());  // with every later instruction undone, the store's bytes
+        store_le(bytes, old, e.width());
+        if (watched.changed(e.address, e.width(), old, stored))
+            stopped = {stop_reason::WATCH, e.pc, e.address, e.width(), old, stored};
     }
+    if (undid_jump(e)) stack.undo(e.address, static_cast<uint32_t>(e.old), instructions_run);
     program_counter = e.pc;
+    return program_counter;
+}
+
+// Whether the entry is a jal's or jalr's, whose address field holds a stack_mark.
+bool riscv_prog::undid_jump(const undo_entry& e) const {
+    if (e.width() != 0) return false;
+    const auto it = mem.text.find(e.pc);
+    if (it == mem.text.end()) return false;
+    const op operation = select_op(it->second).operation;
+    return operation == op::JAL || operation == op::JALR;
+}
+
+std::expected<uint32_t, std::string> riscv_prog::back_run() {
+    if (auto first = back(); !first) return first;
+    while (stopped.reason != stop_reason::WATCH) {
+        if (breakpoints.contains(program_counter)) {
+            stopped.reason = stop_reason::BREAKPOINT;
+            break;
+        }
+        if (undo.depth == 0) {
+            stopped.reason = stop_reason::RECORDING_START;
+            break;
+        }
+        back();
+    }
     return program_counter;
 }
 

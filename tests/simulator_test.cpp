@@ -576,6 +576,68 @@ TEST(Back, RefusedLoadsAndTheAddressFilter) {
     EXPECT_TRUE(prog.addresses_read.contains(DATA + 11));
 }
 
+// The call sites of the frames, the oldest first.
+std::vector<uint32_t> call_sites(const riscv_prog& prog) {
+    std::vector<uint32_t> sites;
+    for (const call_frame& f : prog.calls().frames) sites.push_back(f.call_site - CODE);
+    return sites;
+}
+
+// Calls, a return, a tail call through a register, and a jump that returns
+// from two frames at once; the stack after each instruction, then the same
+// stacks again as back undoes them one by one.
+TEST(CallStack, FollowsCallsAndReturnsAndBack) {
+    riscv_prog prog = machine({
+        enc::jal(1, 8),       //  0 main: call f
+        enc::jal(1, 16),      //  4       call k
+        enc::jal(0, 0),       //  8 done
+        enc::NOP,             // 12
+        enc::addi(5, 1, 0),   // 16 f: keep ra in t0
+        enc::jal(1, 6),       // 20    call g
+        enc::addi(1, 5, 0),   // 24    ra back
+        enc::jalr(0, 6, 0),   // 28    tail call h through x6
+        enc::jalr(0, 1, 0),   // 32 g: ret
+        enc::jal(1, 6),       // 36 k: call m
+        enc::jalr(0, 1, 0),   // 40 h: ret, for f
+        enc::NOP,             // 44
+        enc::jalr(0, 7, 0),   // 48 m: to done, past k's frame and main's
+    });
+    prog.set_register(6, static_cast<int32_t>(CODE + 40));
+    prog.set_register(7, static_cast<int32_t>(CODE + 8));
+    const std::vector<std::vector<uint32_t>> expected = {
+        {0}, {0}, {0, 20}, {0}, {0}, {0}, {}, {4}, {4, 36}, {}, {},
+    };
+    std::vector<std::vector<uint32_t>> seen;
+    for (std::size_t n = 0; n < expected.size(); ++n) {
+        ASSERT_TRUE(prog.step());
+        seen.push_back(call_sites(prog));
+    }
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(prog.get_pc(), CODE + 8);
+    for (std::size_t n = expected.size(); n-- > 1;) {
+        ASSERT_TRUE(prog.back());
+        EXPECT_EQ(call_sites(prog), expected[n - 1]) << "back to instruction " << n;
+    }
+    ASSERT_TRUE(prog.back());
+    EXPECT_TRUE(prog.calls().frames.empty());
+    // run keeps the same stack as step, and the frames know their routines.
+    prog.set_instr_limit(9);
+    EXPECT_EQ(prog.run().value(), CODE + 48);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::LIMIT);
+    EXPECT_EQ(call_sites(prog), expected[8]);
+    EXPECT_EQ(prog.calls().frames.back().routine, CODE + 48);
+}
+
+// A program that calls without returning keeps its newest frames up to the bound.
+TEST(CallStack, CallsWithoutReturnsAreBounded) {
+    riscv_prog prog = machine({enc::jal(1, 0)});
+    prog.set_instr_limit(call_stack::MAX_FRAMES + 100);
+    EXPECT_TRUE(prog.run());
+    EXPECT_EQ(prog.calls().frames.size(), call_stack::MAX_FRAMES);
+    for (int n = 0; n < 200; ++n) ASSERT_TRUE(prog.back());
+    EXPECT_EQ(prog.calls().frames.size(), call_stack::MAX_FRAMES - 100);
+}
+
 // A machine built around a memory takes it over as it is.
 TEST(RunControl, AMachineTakesItsMemory) {
     riscv_mem mem;
