@@ -27,8 +27,10 @@ std::optional<int> str_to_int(const std::string& to_convert, unsigned base);
 // Carries out one line of input. An empty line stands for the last non-empty
 // one, which prev_command keeps; a reader of lines owns one prev_command.
 // Returns false when the line is an exit command.
-bool take_line(const std::string& line, std::string& prev_command, riscv_prog& prog, int depth);
+// `at_terminal`: a person reads the output, and is told more (where the machine stopped, labels meant).
+bool take_line(const std::string& line, std::string& prev_command, riscv_prog& prog, int depth,
+               bool at_terminal = false);
 
 // Reads and carries out commands until the stream ends or an exit command.
 // The prompt is written only when `is` is std::cin. depth counts nested scripts.
-void run(std::istream& is, riscv_prog& prog, int depth = 0);
+void run(std::istream& is, riscv_prog& prog, int depth = 0, bool at_terminal = false);

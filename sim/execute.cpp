@@ -325,9 +325,10 @@ std::expected<uint32_t, std::string> riscv_prog::step_recording() {
 }
 
 std::expected<uint32_t, std::string> riscv_prog::run() {
-    stopped = {stop_reason::ERROR};
+    stopped = {stop_reason::LIMIT};
     if (instruction_limit != 0 && instructions_run >= instruction_limit)
         return std::unexpected("Hit the instruction limit");
+    stopped.reason = stop_reason::ERROR;  // unless the loop says otherwise
     build_table();
     begin_recording();
     // Without a watch, stores are not even compared with one.

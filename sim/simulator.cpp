@@ -76,6 +76,7 @@ void riscv_prog::build_table() {
 // it did not write is put back to the value it still has.
 std::expected<uint32_t, std::string> riscv_prog::back() {
     if (undo.depth == 0 || !undo.entries) {
+        stopped = {stop_reason::RECORDING_START};
         if (instructions_run == 0) return std::unexpected("nothing to undo: no instruction has run");
         return std::unexpected("nothing more to undo: back reaches " + std::to_string(undo.size()) +
                                " instructions at most");

@@ -160,7 +160,7 @@ bool run_at_terminal(riscv_prog& prog) {
             HistEvent event;
             history(editor.history.get(), &event, H_ENTER, line->c_str());
         }
-        if (!take_line(*line, prev_command, prog, 0)) return true;
+        if (!take_line(*line, prev_command, prog, 0, true)) return true;
     }
     std::cout << std::endl;  // after Ctrl-D the shell's prompt starts on a line of its own
     return true;
