@@ -37,6 +37,12 @@ struct convention_break {
     int32_t before = 0, after = 0;
 };
 
+// A call made under the check: where, to what, and the kept registers then.
+struct checked_call {
+    uint32_t call_site = 0, routine = 0;
+    kept_values kept{};
+};
+
 struct call_check {
     static constexpr uint32_t WRITTEN_AT_START = 1u << 0 | 1u << 1 | 1u << 2;  // x0, ra, sp
 
@@ -45,6 +51,9 @@ struct call_check {
     uint32_t reported = 0;                // registers reported as read before written
     std::vector<unwritten_read> reads;    // reported and not yet shown; the console empties it
     convention_break broken;              // the last break, when a run stopped at one
+    // One for each frame of the machine's call stack, the oldest first; empty
+    // for a frame made while the check was off.
+    std::vector<std::optional<checked_call>> at_call;
 
     // Notes, once each, the registers that the instruction `s` at `pc` reads
     // before anything wrote them.

@@ -7,9 +7,12 @@
 // not at all, by the end of the command.
 #include "console.h"
 
-#include "expect.h"
+#include "console_words.h"
+#include "debug_words.h"
+#include "grading_words.h"
 #include "memory_map.h"
 #include "printable.h"
+#include "register_names.h"
 #include "riscv_constants.h"
 #include "whole_file.h"
 
@@ -26,14 +29,31 @@
 #include <utility>
 #include <vector>
 
-namespace {
+std::optional<std::string> next_word(std::istringstream& words) {
+    std::string word;
+    if (words >> word) return word;
+    return std::nullopt;
+}
 
-struct session {
-    console_state& console;
-    riscv_prog& prog;
-    std::istringstream& words;
-    const line_source& from;
-};
+std::ostream& hex(std::ostream& os, uint32_t value, int width) {
+    return os << std::hex << std::setw(width) << std::setfill('0') << value;
+}
+
+std::optional<uint32_t> address_of(const session& s, const std::string& word) {
+    if (auto address = s.prog.resolve_label(word)) return address;
+    if (auto address = address_expression(s.prog, word)) return address;
+    if (auto number = str_to_int(word, 16)) return static_cast<uint32_t>(*number);
+    std::cerr << "Unparseable hexadecimal value for address" << std::endl;
+    suggest_label(s, word);
+    return std::nullopt;
+}
+
+void outside_data(const char* refusal, uint32_t address, uint32_t count) {
+    hex(std::cerr << refusal << ": bytes 0x", address, 8) << " to 0x";
+    hex(std::cerr, address + count - 1, 8) << " are not all inside the data segment" << std::endl;
+}
+
+namespace {
 
 // mem shows this many bytes a line, and this many when no count is given.
 constexpr uint32_t MEM_LINE = 16;
@@ -41,26 +61,6 @@ constexpr int MEM_DEFAULT_COUNT = 64;
 
 // A handler returns false when the invocation is to end (the exit commands).
 using handler = bool (*)(session&);
-
-std::optional<std::string> next_word(std::istringstream& words) {
-    std::string word;
-    if (words >> word) return word;
-    return std::nullopt;
-}
-
-// Sets hex, the width and a '0' fill on the stream; they stay set afterwards.
-std::ostream& hex(std::ostream& os, uint32_t value, int width) {
-    return os << std::hex << std::setw(width) << std::setfill('0') << value;
-}
-
-// A label, or else a hexadecimal number: the address argument of break, del,
-// dump and mem. Says so on standard error when the word is neither.
-std::optional<uint32_t> address_of(const riscv_prog& prog, const std::string& word) {
-    if (auto address = prog.resolve_label(word)) return address;
-    if (auto number = str_to_int(word, 16)) return static_cast<uint32_t>(*number);
-    std::cerr << "Unparseable hexadecimal value for address" << std::endl;
-    return std::nullopt;
-}
 
 bool pc_command(session& s) {
     const auto word = next_word(s.words);
@@ -70,38 +70,18 @@ bool pc_command(session& s) {
         s.prog.set_pc(*address);
     } else {
         std::cerr << "Error: Unable to resolve label: \"" << *word << '"' << std::endl;
+        suggest_label(s, *word);
     }
     return true;
 }
 
-// The machine's stops count against a graded session, the first one named.
-void note_stop(expect_tally& tally, const std::string& message) {
-    if (tally.machine_stop.empty()) tally.machine_stop = message;
-}
-
-void report(session& s, const std::expected<uint32_t, std::string>& result) {
-    if (result) return;
-    std::cerr << result.error() << std::endl;
-    note_stop(s.console.tally, result.error());
-}
-
 bool run_command(session& s) {
-    const auto result = s.prog.run();
-    report(s, result);
-    // A run that used up the session's instructions stops without a message,
-    // at whatever the program was doing: a program that loops never ends.
-    if (result && s.prog.stopped.reason == stop_reason::LIMIT && !s.prog.break_points().contains(s.prog.get_pc()))
-        note_stop(s.console.tally, "Hit the instruction limit");
+    report_stop(s, s.prog.run());
     return true;
 }
 
 bool step_command(session& s) {
-    report(s, s.prog.step());
-    return true;
-}
-
-bool back_command(session& s) {
-    if (auto result = s.prog.back(); !result) std::cerr << result.error() << std::endl;
+    report_stop(s, s.prog.step());
     return true;
 }
 
@@ -183,6 +163,8 @@ bool info_command(session& s) {
     else if (target == "read") write_addresses("read.txt", s.prog.addresses_read);
     else if (target == "steps")
         std::cout << "Instructions Executed: " << std::dec << s.prog.instructions_run << std::endl;
+    else if (target == "watch") print_watches(s.prog);
+    else if (target == "breaks") print_breakpoints(s.prog);
     else
         std::cerr << "unrecognized info target: " << printable(target) << " (registers, labels, written, read or steps)"
                   << std::endl;
@@ -201,6 +183,7 @@ bool set_command(session& s) {
     else if (!(value = str_to_int(*word, 10))) value = str_to_int(*word, 16);
     if (!value) {
         std::cerr << "Unparseable value" << std::endl;
+        suggest_label(s, *word);
         return true;
     }
     if (*target == "pc") {
@@ -220,7 +203,7 @@ bool breakpoint_command(session& s, const char* usage) {
         std::cerr << usage << std::endl;
         return true;
     }
-    if (auto address = address_of(s.prog, *word)) (s.prog.*apply)(*address);
+    if (auto address = address_of(s, *word)) (s.prog.*apply)(*address);
     return true;
 }
 
@@ -254,12 +237,6 @@ bool script_command(session& s) {
     return true;
 }
 
-// Tells why `count` bytes from `address` were refused, on standard error.
-void outside_data(const char* refusal, uint32_t address, uint32_t count) {
-    hex(std::cerr << refusal << ": bytes 0x", address, 8) << " to 0x";
-    hex(std::cerr, address + count - 1, 8) << " are not all inside the data segment" << std::endl;
-}
-
 bool dump_command(session& s) {
     const auto fname = next_word(s.words);
     const auto address_word = fname ? next_word(s.words) : std::nullopt;
@@ -268,7 +245,7 @@ bool dump_command(session& s) {
         std::cerr << "expected: dump <fname> <label|address> <len>" << std::endl;
         return true;
     }
-    const auto address = address_of(s.prog, *address_word);
+    const auto address = address_of(s, *address_word);
     if (!address) return true;
     auto length = str_to_int(*length_word, 16);
     if (!length) length = str_to_int(*length_word, 10);
@@ -315,7 +292,7 @@ bool mem_command(session& s) {
         std::cerr << "expected: mem <label|address> [count]" << std::endl;
         return true;
     }
-    const auto address = address_of(s.prog, *address_word);
+    const auto address = address_of(s, *address_word);
     if (!address) return true;
     std::optional<int> count = MEM_DEFAULT_COUNT;
     if (const auto count_word = next_word(s.words); count_word && !(count = str_to_int(*count_word, 10))) {
@@ -340,21 +317,8 @@ bool mem_command(session& s) {
 
 bool exit_command(session&) { return false; }
 
-bool expect_command(session& s) {
-    const expect_outcome outcome = check_expect(s.prog, s.words);
-    expect_tally& tally = s.console.tally;
-    ++tally.checked;
-    const std::string place = " (" + printable(s.from.name) + ":" + std::to_string(s.from.line) + "): ";
-    if (!outcome.held) {
-        ++tally.failed;
-        std::cerr << "expect failed" << place << outcome.text << std::endl;
-    } else if (s.console.at_terminal) {
-        std::cout << "ok" << place << outcome.text << std::endl;
-    }
-    return true;
-}
-
-bool help_command(session&) {
+bool help_command(session& s) {
+    if (auto word = next_word(s.words); word && explain_command(*word)) return true;
     static const char* const lines[] = {
         "set <register> <value>\t- sets the specified register (including pc) to the specified value. The value can be hexadecimal, decimal or a label",
         "pc <label>\t\t- sets the pc to the specified label",
@@ -376,7 +340,8 @@ constexpr std::pair<std::string_view, handler> COMMANDS[] = {
     {"info", info_command}, {"set", set_command},       {"break", break_command}, {"del", del_command},
     {"script", script_command}, {"dump", dump_command}, {"exit", exit_command},   {"quit", exit_command},
     {"q", exit_command},    {"help", help_command},     {"mem", mem_command},     {"back", back_command},
-    {"expect", expect_command},
+    {"continue", continue_command}, {"watch", watch_command}, {"unwatch", unwatch_command}, {"bt", bt_command},
+    {"print", print_command}, {"expect", expect_command}, {"check", check_command},
 };
 
 // Returns false when the command ends this invocation.
@@ -431,26 +396,6 @@ line_read read_command_line(std::istream& is, std::string& line, bool finish_lon
 }
 
 }  // namespace
-
-// "pc", or x followed by one or two decimal digits naming one of the 32 registers.
-std::optional<uint32_t> register_number(const std::string& target) {
-    if (target.size() < 2 || target.size() > 3 || target[0] != 'x') return std::nullopt;
-    uint32_t n = 0;
-    for (char c : target.substr(1)) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + static_cast<uint32_t>(c - '0');
-    }
-    if (n >= NUM_REGISTERS) return std::nullopt;
-    return n;
-}
-
-int end_session(const expect_tally& tally) {
-    if (tally.checked == 0 || (tally.failed == 0 && tally.machine_stop.empty())) return 0;
-    std::cerr << std::dec << tally.failed << " of " << tally.checked << " expects failed";
-    if (!tally.machine_stop.empty()) std::cerr << ", and the machine stopped: " << tally.machine_stop;
-    std::cerr << std::endl;
-    return 1;
-}
 
 bool take_line(const std::string& line, std::string& prev_command, console_state& console, const line_source& from) {
     if (!line.empty()) prev_command = line;

@@ -49,9 +49,6 @@ struct line_source {
 // standard error that says what, and status 1; otherwise nothing and 0.
 int end_session(const expect_tally& tally);
 
-// A register's number from its name x0 .. x31; nothing for any other word.
-std::optional<uint32_t> register_number(const std::string& word);
-
 // A word as a signed 32-bit number in base 10 or 16; writes "fuck" on standard
 // output when the conversion itself raises (no digits, out of 64-bit range).
 std::optional<int> str_to_int(const std::string& to_convert, unsigned base);

@@ -282,7 +282,7 @@ template <bool WATCHING>
 std::expected<uint32_t, std::string> riscv_prog::step() {
     begin_recording();
     stopped = {stop_reason::STEP};
-    auto result = step_recording();
+    auto result = checking.on ? step_checked() : step_recording();
     if (!result) stopped.reason = stop_reason::ERROR;
     return result;
 }
@@ -325,9 +325,11 @@ std::expected<uint32_t, std::string> riscv_prog::step_recording() {
 }
 
 std::expected<uint32_t, std::string> riscv_prog::run() {
-    stopped = {stop_reason::ERROR};
+    stopped = {stop_reason::LIMIT};
     if (instruction_limit != 0 && instructions_run >= instruction_limit)
         return std::unexpected("Hit the instruction limit");
+    stopped.reason = stop_reason::ERROR;  // unless the loop says otherwise
+    if (checking.on) return run_checked();
     build_table();
     begin_recording();
     // Without a watch, stores are not even compared with one.

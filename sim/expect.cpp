@@ -5,10 +5,11 @@
 // mistyped check never passes a program.
 #include "expect.h"
 
-#include "console.h"
+#include "debug_words.h"
 #include "hex_text.h"
 #include "memory_map.h"
 #include "printable.h"
+#include "register_names.h"
 
 #include <charconv>
 #include <cstdint>
@@ -56,10 +57,11 @@ std::string word_text(uint32_t value) {
     return std::to_string(static_cast<int32_t>(value)) + " (" + hex_word(value) + ")";
 }
 
-// A label, or else a hexadecimal number with or without x or 0x, as the other
-// commands read an address.
+// A label, a register or either plus or minus an offset, or a hexadecimal
+// number with or without x or 0x, as the other commands read an address.
 std::optional<uint32_t> address_value(const riscv_prog& prog, std::string_view word) {
     if (auto address = prog.resolve_label(std::string(word))) return address;
+    if (auto address = address_expression(prog, std::string(word))) return address;
     if (word.starts_with("0x") || word.starts_with("0X")) word.remove_prefix(2);
     else if (word.size() > 1 && (word[0] == 'x' || word[0] == 'X')) word.remove_prefix(1);
     if (auto number = digits_value(word, 16, UINT32_MAX)) return static_cast<uint32_t>(*number);
@@ -190,7 +192,7 @@ expect_outcome check_memory(const riscv_prog& prog, std::istringstream& words) {
     std::string name, rest;
     if (!(words >> name)) return cannot_check(std::string("no address") + USAGE);
     const auto address = address_value(prog, name);
-    if (!address) return cannot_check("unparseable address '" + printable(name) + "' (a label or a hexadecimal number)");
+    if (!address) return cannot_check("unparseable address '" + printable(name) + "' (a label, a register or a hexadecimal number)");
     std::getline(words, rest);
     const std::string_view values = std::string_view(rest).substr(std::min(rest.size(), rest.find_first_not_of(" \t\r\v\f")));
     if (values.starts_with('"')) return check_string(prog, printable(name), *address, values);
@@ -210,6 +212,7 @@ expect_outcome check_expect(const riscv_prog& prog, std::istringstream& words) {
     if (!(words >> value)) return cannot_check(std::string("no value") + USAGE);
     if (target == "pc") return check_pc(prog, value);
     if (target == "steps") return check_steps(prog, value);
-    if (auto number = register_number(target)) return check_register(prog, target, *number, value);
-    return cannot_check("unknown register '" + printable(target) + "' (x0 to x31, pc, steps or mem ADDRESS)");
+    if (auto number = register_by_name(target)) return check_register(prog, target, *number, value);
+    return cannot_check("no register " + printable(target) +
+                        " (x0 to x31, zero ra sp gp tp t0-t6 s0-s11 fp a0-a7; or pc, steps, mem ADDRESS)");
 }

@@ -23,6 +23,7 @@ riscv_prog& riscv_prog::operator=(riscv_prog&& other) noexcept {
 void riscv_prog::set_register(uint32_t reg_num, int32_t value) {
     if (reg_num == 0) return;
     registers.at(reg_num) = value;
+    checking.written |= uint32_t{1} << reg_num;
 }
 
 std::optional<uint32_t> riscv_prog::resolve_label(const std::string& label_name) const {
@@ -76,6 +77,7 @@ void riscv_prog::build_table() {
 // it did not write is put back to the value it still has.
 std::expected<uint32_t, std::string> riscv_prog::back() {
     if (undo.depth == 0 || !undo.entries) {
+        stopped = {stop_reason::RECORDING_START};
         if (instructions_run == 0) return std::unexpected("nothing to undo: no instruction has run");
         return std::unexpected("nothing more to undo: back reaches " + std::to_string(undo.size()) +
                                " instructions at most");

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "address_filter.h"
+#include "call_check.h"
 #include "call_stack.h"
 #include "instruction_list.h"
 #include "loader.h"
@@ -62,6 +63,7 @@ enum class stop_reason : uint8_t {
     LIMIT,             // run reached the instruction limit
     ERROR,             // the instruction at the pc was refused
     RECORDING_START,   // back run undid all there was to undo
+    CONVENTION,        // under check calls, a routine returned with a kept register changed
 };
 
 struct stop_info {
@@ -120,6 +122,14 @@ public:
     bool remove_watch(uint32_t address) { return watched.remove(address); }
     const watch_list& watches() const { return watched; }
     const call_stack& calls() const { return stack; }
+    // check calls: from now on step and run go instruction by instruction and
+    // stop (CONVENTION) at a return that changed a register a call must keep.
+    void check_calls(bool on);
+    bool checking_calls() const { return checking.on; }
+    // The reads of registers never written that step and run found since the last call.
+    std::vector<unwritten_read> take_unwritten_reads() { return std::exchange(checking.reads, {}); }
+    // What the last CONVENTION stop found.
+    const convention_break& broken_convention() const { return checking.broken; }
     uint32_t get_pc() const { return program_counter; }
     int32_t get_register(uint32_t reg_num) const { return registers.at(reg_num); }
     const Instruction& get_instr(uint32_t addr) const { return mem.text.at(addr); }
@@ -138,6 +148,7 @@ private:
     undo_log undo;
     call_stack stack;
     watch_list watched;
+    call_check checking;
 
     // Dense table of selected operations, rebuilt from mem.text by each run.
     // Breakpoint addresses hold op::NONE there, which sends run to its slow path.
@@ -166,6 +177,8 @@ private:
     template <bool WATCHING>
     std::expected<uint32_t, std::string> run_loop();
     std::expected<uint32_t, std::string> step_recording();
+    std::expected<uint32_t, std::string> step_checked();
+    std::expected<uint32_t, std::string> run_checked();
     bool note_event(fault event, undo_entry& e, uint64_t at);
     bool undid_jump(const undo_entry& e) const;
     bool note_store(const undo_entry& e);
