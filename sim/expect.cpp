@@ -20,7 +20,7 @@
 namespace {
 
 const char* const USAGE = " (expect <register|pc|steps|mem ADDRESS> <value>)";
-const char* const VALUE_FORMS = " (a label, a decimal number, or 0x and hexadecimal digits)";
+const char* const VALUE_FORMS = " (a label, label+offset, a decimal number, or 0x and hexadecimal digits)";
 
 expect_outcome cannot_check(const std::string& why) { return {false, why}; }
 
@@ -45,9 +45,11 @@ std::optional<uint64_t> number_value(std::string_view word, uint64_t max_positiv
     return negative ? 0 - *magnitude : *magnitude;
 }
 
-// A word of 32 bits: a label's address, or a number from -2^31 to 2^32 - 1.
+// A word of 32 bits: a label's address, a label or register plus or minus an
+// offset (main+16, sp-4), or a number from -2^31 to 2^32 - 1.
 std::optional<uint32_t> word_value(const riscv_prog& prog, const std::string& word) {
     if (auto address = prog.resolve_label(word)) return address;
+    if (word.find_first_of("+-", 1) != std::string::npos) return address_expression(prog, word);
     if (auto number = number_value(word, UINT32_MAX, uint64_t{1} << 31)) return static_cast<uint32_t>(*number);
     return std::nullopt;
 }

@@ -455,8 +455,8 @@ TEST_F(Console, ExpectChecksAndTheSessionsStatus) {
          "expect failed (stdin:2): no value (expect <register|pc|steps|mem ADDRESS> <value>)\n"
          "expect failed (stdin:3): no register a9 (x0 to x31, zero ra sp gp tp t0-t6 s0-s11 fp a0-a7; or pc, steps, mem ADDRESS)\n"
          "expect failed (stdin:4): no register x32 (x0 to x31, zero ra sp gp tp t0-t6 s0-s11 fp a0-a7; or pc, steps, mem ADDRESS)\n"
-         "expect failed (stdin:5): unparseable value 'zz' (a label, a decimal number, or 0x and hexadecimal digits)\n"
-         "expect failed (stdin:6): unparseable value '4294967296' (a label, a decimal number, or 0x and hexadecimal digits)\n"
+         "expect failed (stdin:5): unparseable value 'zz' (a label, label+offset, a decimal number, or 0x and hexadecimal digits)\n"
+         "expect failed (stdin:6): unparseable value '4294967296' (a label, label+offset, a decimal number, or 0x and hexadecimal digits)\n"
          "expect failed (stdin:7): unparseable count '-1' (a decimal number)\n"
          "expect failed (stdin:8): no address (expect <register|pc|steps|mem ADDRESS> <value>)\n"
          "expect failed (stdin:9): unparseable address 'zz' (a label, a register or a hexadecimal number)\n"
@@ -502,6 +502,47 @@ TEST_F(Console, ExpectChecksAndTheSessionsStatus) {
          "0x1000000c:\tlw\tx6, 0(x5)\n0x10000010:\tsw\tx1, 4(x5)\n0x10000014:\tjal\tx0, 0\n0x10000018:\tdiv\tx7, x1, x0\n"
          "10 of 10" + summary,
          1},
+    };
+    expect_sessions(rows);
+}
+
+// Four routines, each called from main in turn: keeps saves s0 without having
+// written it and keeps the convention; clobbers adds 4 to s1; moves_sp returns
+// with sp 16 lower; reads_t3 reads t3, which nothing wrote.
+TEST_F(Console, CheckCallsFindsBrokenConventionsAndUnwrittenRegisters) {
+    test::obj_builder()
+        .magic()
+        .code(CODE, {enc::lui(2, 0x20001), enc::addi(9, 0, 5), enc::jal(1, 10), enc::jal(1, 14), enc::jal(1, 16),
+                     enc::jal(1, 18), enc::jal(0, 0),
+                     enc::sw(8, 2, 0), enc::addi(5, 0, 1), enc::jalr(0, 1, 0),  // keeps
+                     enc::addi(9, 9, 4), enc::jalr(0, 1, 0),                     // clobbers
+                     enc::addi(2, 2, -16), enc::jalr(0, 1, 0),                   // moves_sp
+                     enc::add(10, 28, 5), enc::jalr(0, 1, 0)})                   // reads_t3
+        .symbol(CODE, "main")
+        .symbol(CODE + 24, "done")
+        .symbol(CODE + 28, "keeps")
+        .symbol(CODE + 40, "clobbers")
+        .symbol(CODE + 48, "moves_sp")
+        .symbol(CODE + 56, "reads_t3")
+        .write(dir / "prog.o");
+    const std::string s1 = "convention: clobbers (called at main+12) returned with s1 changed: 0x00000005 -> 0x00000009\n";
+    const std::string sp = "convention: moves_sp (called at main+16) returned with sp changed: 0x20001000 -> 0x20000ff0\n";
+    const std::string t3 = "unwritten register: t3 read at reads_t3 (0x10000038)\n";
+    const session_row rows[] = {
+        // Each break stops the run at the return, as a breakpoint would; run goes on from there.
+        {"pc main\ncheck calls\nbreak done\nrun\nexpect pc main+16\nrun\nrun\nexpect pc done\nexpect s1 9\n", prompts(10),
+         s1 + sp + t3 + "0 of 3 expects failed, and the machine stopped: " + s1, 1},
+        // step stops the same way: the ninth instruction is clobbers' return.
+        {"pc main\ncheck calls\nstep\n\n\n\n\n\n\n\n\ninfo steps\n", prompts(12) + "Instructions Executed: 9\n>> ", s1},
+        // Without the check, or after check off, the same program runs to done without a word.
+        {"pc main\nbreak done\nrun\nexpect pc done\nexpect sp 0x20000ff0\n", prompts(6), ""},
+        {"pc main\ncheck calls\ncheck off\nbreak done\nrun\n", prompts(6), ""},
+        // set writes a register as an instruction does.
+        {"set x28 1\npc main\ncheck calls\nbreak done\nrun\nrun\nrun\n", prompts(8), s1 + sp},
+        // The limit under the check: run stops at it as ever.
+        {"pc done\ncheck calls\nrun\ninfo steps\nrun\n", prompts(4) + "Instructions Executed: 1000000\n>> >> ",
+         "Hit the instruction limit\n"},
+        {"check\ncheck call\n", prompts(3), "expected: check <calls|off>\nexpected: check <calls|off>\n"},
     };
     expect_sessions(rows);
 }
