@@ -154,6 +154,8 @@ constexpr command_help COMMAND_HELP[] = {
     {"mem", "mem <address> [count]", "shows count data bytes (64 by default) as words and characters"},
     {"dump", "dump <file> <address> <len>", "writes len data bytes (hexadecimal, else decimal) to the file, one a line"},
     {"info", "info [registers|labels|steps|written|read|watch|breaks]", "shows the registers, the labels, the instruction count, the watches or the breakpoints, or writes the addresses written or read to written.txt or read.txt"},
+    {"expect", "expect <register|pc|steps|mem address> <value>", "checks a value, words from an address or a quoted string; one that fails is reported, and the session ends with status 1"},
+    {"check", "check <calls|off>", "stops at a return that changed sp, gp, tp or s0-s11, and reports registers read before anything wrote them"},
     {"script", "script <file>", "runs the commands of the file"},
     {"exit", "exit, quit, q", "ends the console, or the script"},
     {"help", "help [all|command]", "prints the short summary, every command, or one"},
