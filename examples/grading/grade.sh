@@ -61,8 +61,11 @@ fi
 
 assignment=$(cd "$1" && pwd)
 jobs=${2:-$(nproc)}
-TOOLS=$(cd "${TOOLS:-$(dirname "$(command -v tamsel)")}" && pwd)
+TOOLS=$(cd "${TOOLS:-$(dirname "$(command -v tamsel || echo .)")}" && pwd)
 export TOOLS
+for tool in orrik tamsel; do
+    [ -x "$TOOLS/$tool" ] || { echo "grade.sh: no $tool in $TOOLS (set TOOLS to the folder of orrik and tamsel)" >&2; exit 1; }
+done
 rm -rf "$assignment/results"
 mkdir "$assignment/results"
 printf 'submission\tresult\tfailed\tfirst problem\n'
