@@ -52,9 +52,9 @@ bool looks_like_register(std::string_view word) {
 }
 
 // "fill+8 (0x10000024)", or the address alone where no label comes before it.
-std::string where(const riscv_prog& prog, uint32_t address) {
+std::string where(const label_index& labels, uint32_t address) {
     std::ostringstream text;
-    const std::string place = place_of(prog.mem, address);
+    const std::string place = labels.place(address);
     if (!place.empty()) text << place << " (";
     hex(text << "0x", address, 8);
     if (!place.empty()) text << ')';
@@ -62,6 +62,8 @@ std::string where(const riscv_prog& prog, uint32_t address) {
 }
 
 // "0x20000010 <count>", or the address alone.
+std::string where(const riscv_prog& prog, uint32_t address) { return where(label_index(prog.mem), address); }
+
 std::string address_and_place(const riscv_prog& prog, uint32_t address) {
     std::ostringstream text;
     hex(text << "0x", address, 8);
@@ -291,9 +293,10 @@ bool bt_command(session& s) {
     }
     const auto& frames = s.prog.calls().frames;
     const std::size_t k = frames.size();
+    const label_index labels(s.prog.mem);
     for (std::size_t i = 0; i <= k; ++i) {
-        std::cout << '#' << std::dec << i << ' ' << where(s.prog, i == 0 ? s.prog.get_pc() : frames[k - i].call_site);
-        if (i < k) std::cout << ", called from " << where(s.prog, frames[k - 1 - i].call_site);
+        std::cout << '#' << std::dec << i << ' ' << where(labels, i == 0 ? s.prog.get_pc() : frames[k - i].call_site);
+        if (i < k) std::cout << ", called from " << where(labels, frames[k - 1 - i].call_site);
         std::cout << '\n';
     }
     std::cout << std::flush;
