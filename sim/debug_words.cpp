@@ -52,6 +52,16 @@ bool looks_like_register(std::string_view word) {
            word.find_first_not_of("0123456789", 1) == std::string_view::npos;
 }
 
+// "fill+8 (0x10000024)", or the address alone where no label comes before it.
+std::string where(const label_index& labels, uint32_t address) {
+    std::ostringstream text;
+    const std::string place = labels.place(address);
+    if (!place.empty()) text << place << " (";
+    hex(text << "0x", address, 8);
+    if (!place.empty()) text << ')';
+    return text.str();
+}
+
 // "0x20000010 <count>", or the address alone.
 std::string address_and_place(const riscv_prog& prog, uint32_t address) {
     std::ostringstream text;
@@ -165,14 +175,7 @@ void print_help(const command_help& h) { std::cout << h.usage << "\t- " << h.tex
 
 }  // namespace
 
-std::string where(const riscv_prog& prog, uint32_t address) {
-    std::ostringstream text;
-    const std::string place = place_of(prog.mem, address);
-    if (!place.empty()) text << place << " (";
-    hex(text << "0x", address, 8);
-    if (!place.empty()) text << ')';
-    return text.str();
-}
+std::string where(const riscv_prog& prog, uint32_t address) { return where(label_index(prog.mem), address); }
 
 std::optional<uint32_t> address_expression(const riscv_prog& prog, const std::string& word) {
     const std::size_t sign = word.find_last_of("+-");
@@ -296,9 +299,10 @@ bool bt_command(session& s) {
     }
     const auto& frames = s.prog.calls().frames;
     const std::size_t k = frames.size();
+    const label_index labels(s.prog.mem);
     for (std::size_t i = 0; i <= k; ++i) {
-        std::cout << '#' << std::dec << i << ' ' << where(s.prog, i == 0 ? s.prog.get_pc() : frames[k - i].call_site);
-        if (i < k) std::cout << ", called from " << where(s.prog, frames[k - 1 - i].call_site);
+        std::cout << '#' << std::dec << i << ' ' << where(labels, i == 0 ? s.prog.get_pc() : frames[k - i].call_site);
+        if (i < k) std::cout << ", called from " << where(labels, frames[k - 1 - i].call_site);
         std::cout << '\n';
     }
     std::cout << std::flush;

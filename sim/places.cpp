@@ -4,7 +4,8 @@
 #include "printable.h"
 #include "spelling.h"
 
-#include <utility>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -15,24 +16,29 @@ bool in_segment_of(uint32_t label, uint32_t address) {
 
 }  // namespace
 
-std::string place_of(const riscv_mem& mem, uint32_t address) {
-    // A label of the programmer's over a .L one, then the nearest, then the first by name.
-    const std::pair<const std::string, uint32_t>* best = nullptr;
-    const auto plain = [](const std::string& name) { return !name.starts_with(".L"); };
-    for (const auto& label : mem.label_to_addr) {
-        const auto& [name, at] = label;
-        if (name.empty() || at > address || !in_segment_of(at, address)) continue;
-        if (best) {
-            const auto& [best_name, best_at] = *best;
-            if (plain(name) != plain(best_name) ? !plain(name) : at != best_at ? at < best_at : best_name < name)
-                continue;
-        }
-        best = &label;
-    }
-    if (!best) return "";
-    const uint32_t offset = address - best->second;
-    return printable(best->first) + (offset ? "+" + std::to_string(offset) : "");
+label_index::label_index(const riscv_mem& mem) {
+    for (const auto& [name, at] : mem.label_to_addr)
+        if (!name.empty()) (name.starts_with(".L") ? local : plain).emplace_back(at, &name);
+    for (auto* labels : {&plain, &local})
+        std::sort(labels->begin(), labels->end(),
+                  [](const auto& a, const auto& b) { return a.first != b.first ? a.first < b.first : *a.second < *b.second; });
 }
+
+std::string label_index::place(uint32_t address) const {
+    for (const auto* labels : {&plain, &local}) {
+        // The last address at or before `address`, and of the names there the first.
+        auto it = std::upper_bound(labels->begin(), labels->end(), address,
+                                   [](uint32_t a, const auto& label) { return a < label.first; });
+        if (it == labels->begin() || !in_segment_of(std::prev(it)->first, address)) continue;
+        const uint32_t at = std::prev(it)->first;
+        while (it != labels->begin() && std::prev(it)->first == at) --it;
+        const uint32_t offset = address - at;
+        return printable(*it->second) + (offset ? "+" + std::to_string(offset) : "");
+    }
+    return "";
+}
+
+std::string place_of(const riscv_mem& mem, uint32_t address) { return label_index(mem).place(address); }
 
 std::optional<std::string> closest_label(const riscv_mem& mem, const std::string& word) {
     std::optional<std::string> best;

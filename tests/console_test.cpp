@@ -387,6 +387,102 @@ TEST_F(Console, BackUndoesWhatStepAndRunDid) {
     EXPECT_EQ(test::read_file(dir / "written.txt"), "");
 }
 
+// watch, unwatch, print, back N, back run, continue, info watch and breaks,
+// and registers in addresses: every output and message, in a pipe.
+TEST_F(Console, DebuggingWords) {
+    const std::string sw_hit = "sw at 0x10000010 <10+8> wrote 0x20000004 <buf+4>: 0x0000eeff -> 0x00000001\n";
+    const session_row rows[] = {
+        {"pc main\nwatch buf+4\ninfo watch\nrun\ninfo steps\n",
+         ">> >> >> watch 0x20000004 <buf+4>, 4 bytes: 0x0000eeff\n>> watch: " + sw_hit +
+             ">> Instructions Executed: 5\n>> ",
+         ""},
+        // A watched byte stored with the value it holds does not stop; a step stops like run.
+        {"pc main\nwatch buf+6 2\ninfo watch\nbreak done\nrun\ninfo steps\nback 2\nwatch buf+5 1\nstep\nstep\n",
+         ">> >> >> watch 0x20000006 <buf+6>, 2 bytes: 0x0000\n>> >> >> Instructions Executed: 5\n" + prompts(4) +
+             "watch: " + sw_hit + ">> ",
+         ""},
+        {"watch\nwatch main\nwatch buf 0\nwatch 2ffffffe\nwatch zz\nwatch buf zz\nunwatch\nunwatch buf\ninfo watch\n",
+         prompts(5) + "fuck\n>> fuck\n>> >> >> no watch set\n>> ",
+         "expected: watch <label|address> [count]\n"
+         "watch not set: bytes 0x10000000 to 0x10000003 are not all inside the data segment\n"
+         "watch not set: the count must be 1 or more\n"
+         "watch not set: bytes 0x2ffffffe to 0x30000001 are not all inside the data segment\n"
+         "Unparseable hexadecimal value for address\nUnparseable decimal value for count\n"
+         "expected: unwatch <label|address>\nno watch at 0x20000000 <buf>\n"},
+        // back run undoes the watched store, then runs back to the start.
+        {"back run\npc main\nwatch buf+4\nbreak done\nrun\nback run\ninfo steps\nback run\ninfo steps\nback 3\n",
+         prompts(5) + "watch: " + sw_hit + ">> watch: undid sw at 0x10000010 <10+8>, which wrote 0x20000004 <buf+4>: "
+             "0x0000eeff -> 0x00000001\n>> Instructions Executed: 4\n>> back run: start of the recording, at main "
+             "(0x10000000)\n>> Instructions Executed: 0\n>> >> ",
+         "nothing to undo: no instruction has run\nnothing to undo: no instruction has run\n"},
+        // back N; back run stops on a breakpoint; words back does not know are ignored as ever.
+        {"pc main\nbreak done\nbreak 10\nrun\ndel 10\nrun\nbreak 10\nback 2\ninfo steps\nback run\ninfo steps\nback 0\n"
+         "back x\ninfo steps\nback 9\n",
+         prompts(9) + "Instructions Executed: 3\n>> back run: breakpoint at 10 (0x10000008)\n>> Instructions Executed: 2\n"
+             ">> >> >> Instructions Executed: 1\n>> >> ",
+         "nothing to undo: no instruction has run\n"},
+        {"set x5 -1\nprint x5\nprint t0\nprint buf\nprint main\nprint 20000004\nprint sp\nprint pc\nprint a9\nprint x32\n"
+         "print nowhere\nprint\n",
+         ">> >> x5 = 0xffffffff (unsigned 4294967295, signed -1)\n>> t0 = 0xffffffff (unsigned 4294967295, signed -1)\n"
+         ">> buf = 0x20000000 (unsigned 536870912, signed 536870912)\n"
+         "word at 0x20000000 <buf> = 0x0000002a (unsigned 42, signed 42)\n"
+         ">> main = 0x10000000 (unsigned 268435456, signed 268435456)\ninstruction at 0x10000000 <main>: addi x1, x0, 1\n"
+         ">> 20000004 = 0x20000004 (unsigned 536870916, signed 536870916)\n"
+         "word at 0x20000004 <buf+4> = 0x0000eeff (unsigned 61183, signed 61183)\n"
+         ">> sp = 0x00000000 (unsigned 0, signed 0)\n>> pc = 0x00000000 (unsigned 0, signed 0)\n>> >> >> >> >> ",
+         "print: no register a9 (x0 to x31, zero ra sp gp tp t0-t6 s0-s11 fp a0-a7)\n"
+         "print: no register x32 (x0 to x31, zero ra sp gp tp t0-t6 s0-s11 fp a0-a7)\n"
+         "print: no register, label or address: nowhere\nexpected: print <register|label|address>\n"},
+        // Registers, and registers or labels with an offset, wherever an address is read.
+        {"set x5 buf\nmem t0 4\nmem t0+4 2\nmem x5-0 1\nmem buf+0x4 2\nset x8 0x20000008\nwatch fp-4 2\ninfo watch\n"
+         "mem sp\nbreak ra+10\ninfo breaks\n",
+         ">> >> 0x20000000: 0000002a                             |*...|\n"
+         ">> 0x20000004:     eeff                             |..|\n"
+         ">> 0x20000000:       2a                             |*|\n"
+         ">> 0x20000004:     eeff                             |..|\n"
+         ">> >> >> watch 0x20000004 <buf+4>, 2 bytes: 0xeeff\n>> >> >> break 0x0000000a\n>> ",
+         "mem not shown: bytes 0x00000000 to 0x0000003f are not all inside the data segment\n"},
+        {"info breaks\nbreak done\nbreak 10\ninfo breaks\n",
+         ">> no breakpoint set\n>> >> >> break 0x10000008 <10>\nbreak 0x10000014 <done>\n>> ", ""},
+        // continue leaves the breakpoint it is on; run would stay.
+        {"pc main\nbreak main\nbreak done\nrun\ninfo steps\ncontinue\ninfo steps\ncontinue\ninfo steps\n",
+         prompts(5) + "Instructions Executed: 0\n>> >> Instructions Executed: 5\n>> >> Instructions Executed: 6\n>> ", ""},
+        {"help bt\nhelp quit\nhelp foo\n",
+         ">> bt\t- shows the calls the program is in, the newest first, with where each was called from\n"
+         ">> exit, quit, q\t- ends the console, or the script\n>> " + tamsel("help\n").out.substr(3),
+         ""},
+    };
+    expect_sessions(rows);
+    const run_result all = tamsel("help all\n");
+    for (const char* word : {"\nwatch <address> [count]\t", "\nunwatch <address>\t", "\nbt\t", "\nprint <register",
+                             "\nback [count|run]\t", "\ncontinue\t", "\nmem <address>", "\ndump <file>", "\nstep\t"})
+        EXPECT_NE(all.out.find(word), std::string::npos) << word;
+}
+
+// bt follows calls and returns, and back puts the frames back as they were.
+TEST_F(Console, BacktraceOfCallsAndReturns) {
+    // main: call f; done: j done; f: t0 = ra; call g; ra = t0; ret; g: a0 += 1; ret
+    test::obj_builder()
+        .magic()
+        .code(CODE, {enc::jal(1, 6), enc::jal(0, 0), enc::NOP, enc::addi(5, 1, 0), enc::jal(1, 6), enc::addi(1, 5, 0),
+                     enc::jalr(0, 1, 0), enc::addi(10, 10, 1), enc::jalr(0, 1, 0)})
+        .symbol(CODE, "main")
+        .symbol(CODE + 4, "done")
+        .symbol(CODE + 12, "f")
+        .symbol(CODE + 28, "g")
+        .write(dir / "calls.o");
+    const std::string in_g = "#0 g (0x1000001c), called from f+4 (0x10000010)\n"
+                             "#1 f+4 (0x10000010), called from main (0x10000000)\n#2 main (0x10000000)\n";
+    const std::string in_g4 = "#0 g+4 (0x10000020), called from f+4 (0x10000010)\n"
+                              "#1 f+4 (0x10000010), called from main (0x10000000)\n#2 main (0x10000000)\n";
+    const run_result r = test::run_program(
+        {TAMSEL_PATH, "calls.o"},
+        "bt\npc main\nstep\nstep\nstep\nbt\nstep\nbt\nback\nbt\nbreak done\nrun\nbt\nback 3\nbt\nback run\nbt\n", dir.path);
+    EXPECT_EQ(r.out, prompts(6) + in_g + ">> >> " + in_g4 + ">> >> " + in_g + prompts(3) + "#0 done (0x10000004)\n>> >> " +
+                         in_g4 + ">> back run: start of the recording, at main (0x10000000)\n>> >> ");
+    EXPECT_EQ(r.err, "bt: no instruction has run\nbt: no instruction has run\n");
+}
+
 TEST_F(Console, HelpExitAndUnknownCommands) {
     run_result r = tamsel("help\nfoo\nHELP\nquit\nhelp\n");
     EXPECT_EQ(r.out,

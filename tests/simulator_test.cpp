@@ -628,6 +628,75 @@ TEST(CallStack, FollowsCallsAndReturnsAndBack) {
     EXPECT_EQ(prog.calls().frames.back().routine, CODE + 48);
 }
 
+// Recursive factorial of 5 with its stack in the data segment:
+// main: sp = DATA + 256; a0 = 5; call fact; done: j done
+// fact: push ra and a0; if 1 >= a0 goto base; a0 -= 1; call fact; a0 *= the saved a0; j leave
+// base: a0 = 1; leave: pop ra; ret
+const std::initializer_list<uint32_t> FACTORIAL = {
+    enc::lui(2, 0x20000),  enc::addi(2, 2, 256),   enc::addi(10, 0, 5),  enc::jal(1, 4),      enc::jal(0, 0),
+    enc::addi(2, 2, -8),   enc::sw(1, 2, 4),       enc::sw(10, 2, 0),    enc::addi(5, 0, 1),  enc::bge(5, 10, 12),
+    enc::addi(10, 10, -1), enc::jal(1, -12),       enc::lw(6, 2, 0),     enc::mul(10, 10, 6), enc::jal(0, 4),
+    enc::addi(10, 0, 1),   enc::lw(1, 2, 4),       enc::addi(2, 2, 8),   enc::jalr(0, 1, 0),
+};
+
+// What back must restore beside machine_state: the frames and the stack's bytes.
+struct traced_state {
+    machine_state machine;
+    std::vector<uint32_t> frames;
+    std::vector<uint8_t> stack;
+    bool operator==(const traced_state&) const = default;
+};
+
+traced_state traced(const riscv_prog& prog) {
+    return {state_of(prog), call_sites(prog), {prog.mem.data.begin() + 192, prog.mem.data.begin() + 256}};
+}
+
+// Each state on the way forward comes back as back and back run undo the
+// recursion, with the frames and the watched stack word as they were.
+TEST(CallStack, BackAndBackRunRestoreWhatAForwardRunSaw) {
+    riscv_prog prog = machine(FACTORIAL);
+    std::vector<traced_state> forward = {traced(prog)};
+    while (prog.get_pc() != CODE + 16) {
+        ASSERT_TRUE(prog.step());
+        forward.push_back(traced(prog));
+    }
+    EXPECT_EQ(prog.get_register(10), 120);
+    EXPECT_EQ(std::ranges::max(forward, {}, [](const traced_state& t) { return t.frames.size(); }).frames.size(), 5u);
+    // The deepest call saved a0 = 1 at DATA + 216: back run stops where that store is undone.
+    prog.add_watch(DATA + 216, 4);
+    prog.register_break_point(CODE + 60);  // base, reached once
+    EXPECT_EQ(prog.back_run().value(), CODE + 60);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::BREAKPOINT);
+    EXPECT_EQ(traced(prog), forward[prog.instructions_run]);
+    EXPECT_EQ(prog.back_run().value(), CODE + 28);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::WATCH);
+    EXPECT_EQ(prog.stopped.old_value, 0u);
+    EXPECT_EQ(prog.stopped.new_value, 1u);
+    EXPECT_EQ(traced(prog), forward[prog.instructions_run]);
+    EXPECT_EQ(call_sites(prog).size(), 5u);
+    while (prog.instructions_run > 0) {
+        ASSERT_TRUE(prog.back());
+        ASSERT_EQ(traced(prog), forward[prog.instructions_run]) << "at instruction " << prog.instructions_run;
+    }
+    EXPECT_EQ(prog.back_run().error(), "nothing to undo: no instruction has run");
+    // Forward again with the watch: run stops right after the store, which a step shows the same way.
+    EXPECT_EQ(prog.run().value(), CODE + 32);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::WATCH);
+    EXPECT_EQ(prog.stopped.store_pc, CODE + 28);
+    EXPECT_EQ(traced(prog), forward[prog.instructions_run]);
+    ASSERT_TRUE(prog.back());
+    EXPECT_EQ(prog.step().value(), CODE + 32);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::WATCH);
+    // Unwatched, the run goes on to the breakpoint; and back to start, back run says so.
+    EXPECT_TRUE(prog.remove_watch(DATA + 216));
+    EXPECT_FALSE(prog.remove_watch(DATA + 216));
+    EXPECT_EQ(prog.run().value(), CODE + 60);
+    prog.unregister_break_point(CODE + 60);
+    EXPECT_EQ(prog.back_run().value(), CODE);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::RECORDING_START);
+    EXPECT_EQ(traced(prog), forward[0]);
+}
+
 // A program that calls without returning keeps its newest frames up to the bound.
 TEST(CallStack, CallsWithoutReturnsAreBounded) {
     riscv_prog prog = machine({enc::jal(1, 0)});
