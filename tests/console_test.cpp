@@ -633,6 +633,8 @@ TEST_F(Console, CheckCallsFindsBrokenConventionsAndUnwrittenRegisters) {
         // Without the check, or after check off, the same program runs to done without a word.
         {"pc main\nbreak done\nrun\nexpect pc done\nexpect sp 0x20000ff0\n", prompts(6), ""},
         {"pc main\ncheck calls\ncheck off\nbreak done\nrun\n", prompts(6), ""},
+        // A return that back undid is not checked again; moves_sp's is.
+        {"pc main\ncheck calls\nbreak done\nrun\nback\nrun\n", prompts(7), s1 + sp},
         // set writes a register as an instruction does.
         {"set x28 1\npc main\ncheck calls\nbreak done\nrun\nrun\nrun\n", prompts(8), s1 + sp},
         // The limit under the check: run stops at it as ever.
