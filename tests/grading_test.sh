@@ -34,8 +34,11 @@ if ! bwrap --ro-bind /usr /usr --symlink usr/lib /lib --symlink usr/lib64 /lib64
     SANDBOX=none
     export SANDBOX
 fi
-(cd "$work/grading" && TOOLS="$build" sh grade.sh sum 2) > "$work/table"
-block "<!-- grade.sh prints -->" > "$work/shown"
+# orrik's refusal quotes the assembler, whose wording is its own: of that line,
+# only the file and line number are compared.
+assembler_words() { awk -F '\t' -v OFS='\t' '$2 == "no link" { sub(/:[0-9]+: .*/, "", $4) } { print }'; }
+(cd "$work/grading" && TOOLS="$build" sh grade.sh sum 2) | assembler_words > "$work/table"
+block "<!-- grade.sh prints -->" | assembler_words > "$work/shown"
 cmp -s "$work/shown" "$work/table" || {
     echo "FAILED: grade.sh printed another table than docs/grading.md shows:"; diff "$work/shown" "$work/table" || true; failed=1; }
 for name in right wrong crash loop clobber zeros typo; do
