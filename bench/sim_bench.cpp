@@ -49,9 +49,12 @@ const std::vector<uint32_t> MIXED = {
 };
 constexpr uint32_t MIXED_DONE = CODE + 4 * 13;
 
-void run_to_breakpoint(benchmark::State& state, const std::vector<uint32_t>& words, uint32_t done) {
+void run_to_breakpoint(benchmark::State& state, const std::vector<uint32_t>& words, uint32_t done,
+                       bool watching = false) {
     riscv_prog prog = machine(words);
     prog.register_break_point(done);
+    // A watched word next to the one the loop stores to: every store is compared, none stops.
+    if (watching) prog.add_watch(INITIAL_DATA_OFFSET + 4, 4);
     uint64_t executed = 0;
     for (auto _ : state) {
         prog.set_pc(CODE);
@@ -65,6 +68,7 @@ void run_to_breakpoint(benchmark::State& state, const std::vector<uint32_t>& wor
 
 void BM_RunTightLoop(benchmark::State& state) { run_to_breakpoint(state, TIGHT_LOOP, TIGHT_DONE); }
 void BM_RunMixed(benchmark::State& state) { run_to_breakpoint(state, MIXED, MIXED_DONE); }
+void BM_RunMixedWatching(benchmark::State& state) { run_to_breakpoint(state, MIXED, MIXED_DONE, true); }
 
 void BM_StepTightLoop(benchmark::State& state) {
     riscv_prog prog = machine(TIGHT_LOOP);
@@ -106,6 +110,7 @@ BENCHMARK(BM_Decode);
 BENCHMARK(BM_StepTightLoop);
 BENCHMARK(BM_RunTightLoop)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunMixed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunMixedWatching)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadMillionWords)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK_MAIN();

@@ -2,11 +2,19 @@
 #pragma once
 
 #include <cstdint>
+#include <iomanip>
 #include <sstream>
 #include <string>
 
 inline std::string hex_text(uint32_t value) {
     std::ostringstream out;
     out << "0x" << std::hex << value;
+    return out.str();
+}
+
+// "0x" and all eight digits of a word, as the console shows registers and memory.
+inline std::string hex_word(uint32_t value) {
+    std::ostringstream out;
+    out << "0x" << std::hex << std::setw(8) << std::setfill('0') << value;
     return out.str();
 }

@@ -86,6 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const captured_output output;
     riscv_prog prog = small_program();
     std::istringstream script(text);
-    run(script, prog);
+    console_state console{prog, false, {}};
+    run(script, console, {"stdin"});
     return 0;
 }

@@ -7,10 +7,13 @@
 // not at all, by the end of the command.
 #include "console.h"
 
+#include "console_words.h"
+#include "debug_words.h"
+#include "grading_words.h"
 #include "memory_map.h"
 #include "printable.h"
+#include "register_names.h"
 #include "riscv_constants.h"
-#include "stack_overflow.h"
 #include "whole_file.h"
 
 #include <algorithm>
@@ -26,13 +29,31 @@
 #include <utility>
 #include <vector>
 
-namespace {
+std::optional<std::string> next_word(std::istringstream& words) {
+    std::string word;
+    if (words >> word) return word;
+    return std::nullopt;
+}
 
-struct session {
-    riscv_prog& prog;
-    std::istringstream& words;
-    int depth;
-};
+std::ostream& hex(std::ostream& os, uint32_t value, int width) {
+    return os << std::hex << std::setw(width) << std::setfill('0') << value;
+}
+
+std::optional<uint32_t> address_of(const session& s, const std::string& word) {
+    if (auto address = s.prog.resolve_label(word)) return address;
+    if (auto address = address_expression(s.prog, word)) return address;
+    if (auto number = str_to_int(word, 16)) return static_cast<uint32_t>(*number);
+    std::cerr << "Unparseable hexadecimal value for address" << std::endl;
+    suggest_label(s, word);
+    return std::nullopt;
+}
+
+void outside_data(const char* refusal, uint32_t address, uint32_t count) {
+    hex(std::cerr << refusal << ": bytes 0x", address, 8) << " to 0x";
+    hex(std::cerr, address + count - 1, 8) << " are not all inside the data segment" << std::endl;
+}
+
+namespace {
 
 // mem shows this many bytes a line, and this many when no count is given.
 constexpr uint32_t MEM_LINE = 16;
@@ -40,26 +61,6 @@ constexpr int MEM_DEFAULT_COUNT = 64;
 
 // A handler returns false when the invocation is to end (the exit commands).
 using handler = bool (*)(session&);
-
-std::optional<std::string> next_word(std::istringstream& words) {
-    std::string word;
-    if (words >> word) return word;
-    return std::nullopt;
-}
-
-// Sets hex, the width and a '0' fill on the stream; they stay set afterwards.
-std::ostream& hex(std::ostream& os, uint32_t value, int width) {
-    return os << std::hex << std::setw(width) << std::setfill('0') << value;
-}
-
-// A label, or else a hexadecimal number: the address argument of break, del,
-// dump and mem. Says so on standard error when the word is neither.
-std::optional<uint32_t> address_of(const riscv_prog& prog, const std::string& word) {
-    if (auto address = prog.resolve_label(word)) return address;
-    if (auto number = str_to_int(word, 16)) return static_cast<uint32_t>(*number);
-    std::cerr << "Unparseable hexadecimal value for address" << std::endl;
-    return std::nullopt;
-}
 
 bool pc_command(session& s) {
     const auto word = next_word(s.words);
@@ -69,33 +70,18 @@ bool pc_command(session& s) {
         s.prog.set_pc(*address);
     } else {
         std::cerr << "Error: Unable to resolve label: \"" << *word << '"' << std::endl;
+        suggest_label(s, *word);
     }
     return true;
 }
 
-void report(const std::expected<uint32_t, std::string>& result) {
-    if (!result) std::cerr << result.error() << std::endl;
-}
-
-// A run or step stopped by an instruction: the error, and its cause when the stack overflowed.
-void report_stop(const riscv_prog& prog, const std::expected<uint32_t, std::string>& result) {
-    report(result);
-    if (!result)
-        if (auto note = stack_overflow_note(prog)) std::cerr << *note << std::endl;
-}
-
 bool run_command(session& s) {
-    report_stop(s.prog, s.prog.run());
+    report_stop(s, s.prog.run());
     return true;
 }
 
 bool step_command(session& s) {
-    report_stop(s.prog, s.prog.step());
-    return true;
-}
-
-bool back_command(session& s) {
-    report(s.prog.back());
+    report_stop(s, s.prog.step());
     return true;
 }
 
@@ -177,22 +163,12 @@ bool info_command(session& s) {
     else if (target == "read") write_addresses("read.txt", s.prog.addresses_read);
     else if (target == "steps")
         std::cout << "Instructions Executed: " << std::dec << s.prog.instructions_run << std::endl;
+    else if (target == "watch") print_watches(s.prog);
+    else if (target == "breaks") print_breakpoints(s.prog);
     else
         std::cerr << "unrecognized info target: " << printable(target) << " (registers, labels, written, read or steps)"
                   << std::endl;
     return true;
-}
-
-// "pc", or x followed by one or two decimal digits naming one of the 32 registers.
-std::optional<uint32_t> register_number(const std::string& target) {
-    if (target.size() < 2 || target.size() > 3 || target[0] != 'x') return std::nullopt;
-    uint32_t n = 0;
-    for (char c : target.substr(1)) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + static_cast<uint32_t>(c - '0');
-    }
-    if (n >= NUM_REGISTERS) return std::nullopt;
-    return n;
 }
 
 bool set_command(session& s) {
@@ -207,6 +183,7 @@ bool set_command(session& s) {
     else if (!(value = str_to_int(*word, 10))) value = str_to_int(*word, 16);
     if (!value) {
         std::cerr << "Unparseable value" << std::endl;
+        suggest_label(s, *word);
         return true;
     }
     if (*target == "pc") {
@@ -226,7 +203,7 @@ bool breakpoint_command(session& s, const char* usage) {
         std::cerr << usage << std::endl;
         return true;
     }
-    if (auto address = address_of(s.prog, *word)) (s.prog.*apply)(*address);
+    if (auto address = address_of(s, *word)) (s.prog.*apply)(*address);
     return true;
 }
 
@@ -244,7 +221,7 @@ bool script_command(session& s) {
         std::cerr << "expected: script <file name>" << std::endl;
         return true;
     }
-    if (s.depth >= MAX_SCRIPT_DEPTH) {
+    if (s.from.depth >= MAX_SCRIPT_DEPTH) {
         std::cerr << "script not run, scripts are nested more than " << std::dec << MAX_SCRIPT_DEPTH
                   << " deep: " << *fname << std::endl;
         return true;
@@ -256,14 +233,8 @@ bool script_command(session& s) {
         std::cerr << "cannot open script " << printable(*fname) << ": " << std::strerror(error) << std::endl;
         return true;
     }
-    run(file, s.prog, s.depth + 1);
+    run(file, s.console, {*fname, 0, s.from.depth + 1});
     return true;
-}
-
-// Tells why `count` bytes from `address` were refused, on standard error.
-void outside_data(const char* refusal, uint32_t address, uint32_t count) {
-    hex(std::cerr << refusal << ": bytes 0x", address, 8) << " to 0x";
-    hex(std::cerr, address + count - 1, 8) << " are not all inside the data segment" << std::endl;
 }
 
 bool dump_command(session& s) {
@@ -274,7 +245,7 @@ bool dump_command(session& s) {
         std::cerr << "expected: dump <fname> <label|address> <len>" << std::endl;
         return true;
     }
-    const auto address = address_of(s.prog, *address_word);
+    const auto address = address_of(s, *address_word);
     if (!address) return true;
     auto length = str_to_int(*length_word, 16);
     if (!length) length = str_to_int(*length_word, 10);
@@ -321,7 +292,7 @@ bool mem_command(session& s) {
         std::cerr << "expected: mem <label|address> [count]" << std::endl;
         return true;
     }
-    const auto address = address_of(s.prog, *address_word);
+    const auto address = address_of(s, *address_word);
     if (!address) return true;
     std::optional<int> count = MEM_DEFAULT_COUNT;
     if (const auto count_word = next_word(s.words); count_word && !(count = str_to_int(*count_word, 10))) {
@@ -346,7 +317,8 @@ bool mem_command(session& s) {
 
 bool exit_command(session&) { return false; }
 
-bool help_command(session&) {
+bool help_command(session& s) {
+    if (auto word = next_word(s.words); word && explain_command(*word)) return true;
     static const char* const lines[] = {
         "set <register> <value>\t- sets the specified register (including pc) to the specified value. The value can be hexadecimal, decimal or a label",
         "pc <label>\t\t- sets the pc to the specified label",
@@ -368,16 +340,18 @@ constexpr std::pair<std::string_view, handler> COMMANDS[] = {
     {"info", info_command}, {"set", set_command},       {"break", break_command}, {"del", del_command},
     {"script", script_command}, {"dump", dump_command}, {"exit", exit_command},   {"quit", exit_command},
     {"q", exit_command},    {"help", help_command},     {"mem", mem_command},     {"back", back_command},
+    {"continue", continue_command}, {"watch", watch_command}, {"unwatch", unwatch_command}, {"bt", bt_command},
+    {"print", print_command}, {"expect", expect_command}, {"check", check_command},
 };
 
 // Returns false when the command ends this invocation.
-bool execute_line(const std::string& line, riscv_prog& prog, int depth) {
+bool execute_line(const std::string& line, console_state& console, const line_source& from) {
     std::istringstream words(line);
     std::string cmd;
     words >> cmd;
     for (const auto& [name, command] : COMMANDS) {
         if (name == cmd) {
-            session s{prog, words, depth};
+            session s{console, console.prog, words, from};
             return command(s);
         }
     }
@@ -423,26 +397,27 @@ line_read read_command_line(std::istream& is, std::string& line, bool finish_lon
 
 }  // namespace
 
-bool take_line(const std::string& line, std::string& prev_command, riscv_prog& prog, int depth) {
+bool take_line(const std::string& line, std::string& prev_command, console_state& console, const line_source& from) {
     if (!line.empty()) prev_command = line;
     const std::string& command = line.empty() ? prev_command : line;  // an empty line repeats the last one
-    return command.empty() || execute_line(command, prog, depth);
+    return command.empty() || execute_line(command, console, from);
 }
 
-void run(std::istream& is, riscv_prog& prog, int depth) {
+void run(std::istream& is, console_state& console, line_source from) {
     std::string prev_command;
     while (!is.fail()) {  // fail() covers the bad flag too; end-of-file alone goes on
         if (&is == &std::cin) std::cout << PROMPT << std::flush;
         if (!std::cout) return;  // results would be lost: main ends with a message
         std::string line;
         // A script's line is never finished past the bound: `script /dev/zero` has no end.
-        const line_read got = read_command_line(is, line, depth == 0);
+        const line_read got = read_command_line(is, line, from.depth == 0);
         if (got == line_read::NONE) return;  // nothing was read: the repeated line does not run either
+        ++from.line;
         if (got == line_read::TOO_LONG) {
-            std::cerr << (depth == 0 ? LONG_LINE_MESSAGE : LONG_SCRIPT_LINE_MESSAGE) << std::endl;
-            if (depth == 0) continue;
+            std::cerr << (from.depth == 0 ? LONG_LINE_MESSAGE : LONG_SCRIPT_LINE_MESSAGE) << std::endl;
+            if (from.depth == 0) continue;
             return;
         }
-        if (!take_line(line, prev_command, prog, depth)) return;
+        if (!take_line(line, prev_command, console, from)) return;
     }
 }

@@ -25,6 +25,17 @@ namespace {
 
 constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of bounds";
 
+// Not faults: an instruction that executed and has news for the loop takes the
+// way out that faults take, so that the others pay nothing for the news.
+constexpr char JUMPED[] = "a jump that may return";
+constexpr char STORED_NEAR_WATCH[] = "a store near a watched byte";
+
+constexpr uint8_t RA = 1;
+
+bool is_event(const char* message) {
+    return message == JUMPED || message == STORED_NEAR_WATCH;
+}
+
 }  // namespace
 
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_r_type(const exec_slot& s) {
@@ -104,6 +115,28 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     return nullptr;
 }
 
+// The call stack after a jal or jalr from `from`: one that writes ra calls; a
+// jalr that writes x0 to the newest frame's return address returns. The
+// entry's address, which only stores use otherwise, tells back what changed.
+// A jalr to x0 that may return from older frames goes out of line, to the loop.
+template <bool MAY_RETURN>
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::track_jump(const exec_slot& s, uint32_t from, undo_entry& e) {
+    e.address = stack_mark::NONE;
+    if (s.rd == RA) {
+        if (stack.frames.size() < call_stack::MAX_FRAMES) {
+            stack.frames.push_back({from, program_counter});
+            e.address = stack_mark::CALL;
+        }
+    } else if (MAY_RETURN && s.rd == 0 && !stack.frames.empty()) {
+        const call_frame& top = stack.frames.back();
+        if (top.return_address() != program_counter) return JUMPED;
+        e.address = top.call_site | stack_mark::RETURN;
+        e.old = static_cast<int32_t>(top.routine);  // rd is x0: back writes this to x0, which stays 0
+        stack.frames.pop_back();
+    }
+    return nullptr;
+}
+
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_i_type(const exec_slot& s, undo_entry& e) {
     const int32_t a = registers[s.rs1];
     const uint32_t ua = static_cast<uint32_t>(a), uimm = static_cast<uint32_t>(s.imm);
@@ -111,9 +144,10 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
         const uint32_t new_pc = (ua + uimm) & ~1u;
         if (!in_code_segment(new_pc))
             return "Program Counter will be set to not pointing to program data after JALR!";
-        write(s.rd, static_cast<int32_t>(program_counter + 4));
+        const uint32_t from = program_counter;
+        write(s.rd, static_cast<int32_t>(from + 4));
         program_counter = new_pc;
-        return nullptr;
+        return track_jump<true>(s, from, e);
     }
     const uint32_t pc = program_counter;
     if (!has_next_word(pc)) return OUT_OF_BOUNDS;
@@ -142,6 +176,7 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     return nullptr;
 }
 
+template <bool WATCHING>
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_s_type(const exec_slot& s, undo_entry& e) {
     const uint32_t a = static_cast<uint32_t>(registers[s.rs1]) + static_cast<uint32_t>(s.imm);
     const uint32_t pc = program_counter;
@@ -161,6 +196,8 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     for (uint32_t i = 0; i < width; ++i) written_filter.record(addresses_written, a + i, e);
     store_le(&mem.data[data_index(a)], value, width);
     program_counter = pc + 4;
+    if constexpr (WATCHING)
+        if (watched.near(a, width)) return STORED_NEAR_WATCH;
     return nullptr;
 }
 
@@ -197,26 +234,28 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
     return nullptr;
 }
 
-[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_j_type(const exec_slot& s) {
-    const uint32_t new_pc = program_counter + static_cast<uint32_t>(s.imm);
+[[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_j_type(const exec_slot& s, undo_entry& e) {
+    const uint32_t from = program_counter;
+    const uint32_t new_pc = from + static_cast<uint32_t>(s.imm);
     if (!in_code_segment(new_pc))
         return "Program Counter will be set to not pointing to program data after JAL!";
-    write(s.rd, static_cast<int32_t>(program_counter + 4));
+    write(s.rd, static_cast<int32_t>(from + 4));
     program_counter = new_pc;
-    return nullptr;
+    return track_jump<false>(s, from, e);
 }
 
 // The executor of a format. Called with a constant format, it folds to a
 // direct call.
+template <bool WATCHING>
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute_format(InstructionType format,
                                                                          const exec_slot& s, undo_entry& e) {
     switch (format) {
         case R_TYPE: return execute_r_type(s);
         case I_TYPE: return execute_i_type(s, e);
-        case S_TYPE: return execute_s_type(s, e);
+        case S_TYPE: return execute_s_type<WATCHING>(s, e);
         case B_TYPE: return execute_b_type(s);
         case U_TYPE: return execute_u_type(s);
-        case J_TYPE: return execute_j_type(s);
+        case J_TYPE: return execute_j_type(s, e);
     }
     return "ILLEGAL INSTRUCTION TYPE";
 }
@@ -224,15 +263,16 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
 // One case per operation, each with its own copy of its format's executor:
 // the operation is known inside each copy, so its switch folds away and an
 // instruction costs one indirect jump.
+template <bool WATCHING>
 [[gnu::always_inline]] inline riscv_prog::fault riscv_prog::execute(const exec_slot& s, undo_entry& e) {
     switch (s.operation) {
         case op::ILLEGAL_R: return execute_r_type(s);
         case op::ILLEGAL_I: return execute_i_type(s, e);
-        case op::ILLEGAL_S: return execute_s_type(s, e);
+        case op::ILLEGAL_S: return execute_s_type<WATCHING>(s, e);
         case op::ILLEGAL_B: return execute_b_type(s);
         case op::ILLEGAL_U: return execute_u_type(s);
 #define DISPATCH(OPERATION, MNEMONIC, FORMAT, ...) \
-    case op::OPERATION: return execute_format(FORMAT, s, e);
+    case op::OPERATION: return execute_format<WATCHING>(FORMAT, s, e);
         RV32IM_INSTRUCTIONS(DISPATCH)
 #undef DISPATCH
         default: return "ILLEGAL INSTRUCTION TYPE";
@@ -241,7 +281,30 @@ constexpr const char* OUT_OF_BOUNDS = "Program counter would be set to be out of
 
 std::expected<uint32_t, std::string> riscv_prog::step() {
     begin_recording();
-    return step_recording();
+    stopped = {stop_reason::STEP};
+    auto result = checking.on ? step_checked() : step_recording();
+    if (!result) stopped.reason = stop_reason::ERROR;
+    return result;
+}
+
+// What the loop hears of an executed instruction, the `at`th of the session,
+// whose entry is `e`. True when it stops the machine.
+[[gnu::noinline, gnu::cold]] bool riscv_prog::note_event(fault event, undo_entry& e, uint64_t at) {
+    if (event == STORED_NEAR_WATCH) return note_store(e);
+    // A jalr to x0 that is no return from the newest frame: perhaps from an older one.
+    if (const std::size_t count = stack.returns_from(program_counter)) {
+        stack.return_from(count, at, at >= undo.size() ? at - undo.size() : 0);
+        e.address = stack_mark::RETURN_SEVERAL;
+    }
+    return false;
+}
+
+bool riscv_prog::note_store(const undo_entry& e) {
+    const uint32_t now = load_le(&mem.data[data_index(e.address)], e.width());
+    const uint32_t old = static_cast<uint32_t>(e.old);
+    if (!watched.changed(e.address, e.width(), old, now)) return false;
+    stopped = {stop_reason::WATCH, e.pc, e.address, e.width(), old, now};
+    return true;
 }
 
 // step without forgetting what the filters hold: run's slow path.
@@ -250,19 +313,31 @@ std::expected<uint32_t, std::string> riscv_prog::step_recording() {
     if (const char* message = check_pc(it != mem.text.end())) return std::unexpected(message);
     const exec_slot s = select_op(it->second);
     undo_entry& e = begin_undo_entry(undo.entries[instructions_run & undo.mask], s);
-    if (fault message = execute(s, e)) {
-        read_filter.keep(e.added());  // a refused load executed nothing to undo
-        return std::unexpected(message);
+    if (fault message = execute<true>(s, e)) {
+        if (!is_event(message)) {
+            read_filter.keep(e.added());  // a refused load executed nothing to undo
+            return std::unexpected(message);
+        }
+        note_event(message, e, instructions_run);
     }
     counted(instructions_run + 1);
     return program_counter;
 }
 
 std::expected<uint32_t, std::string> riscv_prog::run() {
+    stopped = {stop_reason::LIMIT};
     if (instruction_limit != 0 && instructions_run >= instruction_limit)
         return std::unexpected("Hit the instruction limit");
+    stopped.reason = stop_reason::ERROR;  // unless the loop says otherwise
+    if (checking.on) return run_checked();
     build_table();
     begin_recording();
+    // Without a watch, stores are not even compared with one.
+    return watched.empty() ? run_loop<false>() : run_loop<true>();
+}
+
+template <bool WATCHING>
+std::expected<uint32_t, std::string> riscv_prog::run_loop() {
     const uint64_t end = instruction_limit == 0 ? std::numeric_limits<uint64_t>::max() : instruction_limit;
     // Locals, not members: the executors' byte stores could alias the members,
     // so the compiler would otherwise load and store them for every instruction.
@@ -275,24 +350,33 @@ std::expected<uint32_t, std::string> riscv_prog::run() {
     undo_entry* e = ring + (count & undo.mask);  // the next instruction's entry
     while (count < end) {
         // Up to the ring's end at most, so that the entry only moves forward.
-        const uint64_t stop = std::min<uint64_t>(end, count + static_cast<uint64_t>(ring_end - e));
-        while (count < stop) {
+        const uint64_t bound = std::min<uint64_t>(end, count + static_cast<uint64_t>(ring_end - e));
+        while (count < bound) {
             // One comparison for alignment and range: rotated, a misaligned offset
             // has bit 30 or 31 set, and the table never has 2^30 slots.
             const uint32_t index = std::rotr(program_counter - base, 2);
             if (index < table_size && slots[index].operation != op::NONE) {
                 const exec_slot& s = slots[index];
-                if (fault message = execute(s, begin_undo_entry(*e, s))) {
-                    read_filter.keep(e->added());
-                    counted(count);
-                    return std::unexpected(message);
+                if (fault message = execute<WATCHING>(s, begin_undo_entry(*e, s))) [[unlikely]] {
+                    if (!is_event(message)) {
+                        read_filter.keep(e->added());
+                        counted(count);
+                        return std::unexpected(message);
+                    }
+                    if (note_event(message, *e, count)) {
+                        counted(count + 1);
+                        return program_counter;
+                    }
                 }
                 ++count;
                 ++e;
             } else {
                 counted(count);
-                if (breakpoints.contains(program_counter)) return program_counter;
-                if (auto result = step_recording(); !result) return result;
+                if (breakpoints.contains(program_counter)) {
+                    stopped.reason = stop_reason::BREAKPOINT;
+                    return program_counter;
+                }
+                if (auto result = step_recording(); !result || stopped.reason == stop_reason::WATCH) return result;
                 count = instructions_run;
                 e = ring + (count & undo.mask);
                 break;
@@ -301,5 +385,6 @@ std::expected<uint32_t, std::string> riscv_prog::run() {
         if (e == ring_end) e = ring;
     }
     counted(count);
+    stopped.reason = stop_reason::LIMIT;
     return program_counter;
 }

@@ -23,6 +23,7 @@ riscv_prog& riscv_prog::operator=(riscv_prog&& other) noexcept {
 void riscv_prog::set_register(uint32_t reg_num, int32_t value) {
     if (reg_num == 0) return;
     registers.at(reg_num) = value;
+    checking.written |= uint32_t{1} << reg_num;
 }
 
 std::optional<uint32_t> riscv_prog::resolve_label(const std::string& label_name) const {
@@ -76,6 +77,7 @@ void riscv_prog::build_table() {
 // it did not write is put back to the value it still has.
 std::expected<uint32_t, std::string> riscv_prog::back() {
     if (undo.depth == 0 || !undo.entries) {
+        stopped = {stop_reason::RECORDING_START};
         if (instructions_run == 0) return std::unexpected("nothing to undo: no instruction has run");
         return std::unexpected("nothing more to undo: back reaches " + std::to_string(undo.size()) +
                                " instructions at most");
@@ -83,14 +85,46 @@ std::expected<uint32_t, std::string> riscv_prog::back() {
     --undo.depth;
     --instructions_run;
     const undo_entry& e = undo.entries[instructions_run & undo.mask];
+    stopped = {stop_reason::STEP};
     if (e.width() == 0) {
         read_filter.unrecord(addresses_read, e.added());
         write(e.rd(), e.old);
     } else {
         written_filter.unrecord(addresses_written, e.added());
-        store_le(&mem.data[data_index(e.address)], static_cast<uint32_t>(e.old), e.width());
+        const uint32_t old = static_cast<uint32_t>(e.old);
+        uint8_t* bytes = &mem.data[data_index(e.address)];
+        const uint32_t stored = load_le(bytes, e.width());  // with every later instruction undone, the store's bytes
+        store_le(bytes, old, e.width());
+        if (watched.changed(e.address, e.width(), old, stored))
+            stopped = {stop_reason::WATCH, e.pc, e.address, e.width(), old, stored};
     }
+    if (undid_jump(e)) stack.undo(e.address, static_cast<uint32_t>(e.old), instructions_run);
     program_counter = e.pc;
+    return program_counter;
+}
+
+// Whether the entry is a jal's or jalr's, whose address field holds a stack_mark.
+bool riscv_prog::undid_jump(const undo_entry& e) const {
+    if (e.width() != 0) return false;
+    const auto it = mem.text.find(e.pc);
+    if (it == mem.text.end()) return false;
+    const op operation = select_op(it->second).operation;
+    return operation == op::JAL || operation == op::JALR;
+}
+
+std::expected<uint32_t, std::string> riscv_prog::back_run() {
+    if (auto first = back(); !first) return first;
+    while (stopped.reason != stop_reason::WATCH) {
+        if (breakpoints.contains(program_counter)) {
+            stopped.reason = stop_reason::BREAKPOINT;
+            break;
+        }
+        if (undo.depth == 0) {
+            stopped.reason = stop_reason::RECORDING_START;
+            break;
+        }
+        back();
+    }
     return program_counter;
 }
 

@@ -24,7 +24,9 @@ int main(int argc, char** argv) {
         loading = false;
         riscv_prog prog = std::move(*loaded);
         prog.set_instr_limit(ONE_MILLION);
-        if (!run_at_terminal(prog)) run(std::cin, prog);
+        console_state console{prog, false, {}};
+        if (!run_at_terminal(console)) run(std::cin, console, {"stdin"});
+        const int status = end_session(console.tally);
         if (!std::cout) {
             // A full device or a closed stream: the results are lost, which status 0 would hide.
             const int error = errno;
@@ -32,6 +34,7 @@ int main(int argc, char** argv) {
                       << std::endl;
             return 1;
         }
+        return status;
     } catch (const std::bad_alloc&) {
         // Written piece by piece: the message itself must not need memory.
         if (loading)

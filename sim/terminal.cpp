@@ -145,13 +145,16 @@ bool is_blank(const std::string& line) { return line.find_first_not_of(" \t\r\v\
 
 }  // namespace
 
-bool run_at_terminal(riscv_prog& prog) {
+bool run_at_terminal(console_state& console) {
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
     std::setlocale(LC_CTYPE, "");  // so the editor takes the terminal's UTF-8 as characters
     line_editor editor;
     if (!start(editor)) return false;
+    console.at_terminal = true;
     std::string prev_command;
+    line_source from{"stdin"};
     while (const auto line = read_typed_line(editor)) {
+        ++from.line;
         if (line->size() > MAX_LINE) {
             std::cerr << LONG_LINE_MESSAGE << std::endl;
             continue;
@@ -160,7 +163,7 @@ bool run_at_terminal(riscv_prog& prog) {
             HistEvent event;
             history(editor.history.get(), &event, H_ENTER, line->c_str());
         }
-        if (!take_line(*line, prev_command, prog, 0)) return true;
+        if (!take_line(*line, prev_command, console, from)) return true;
     }
     std::cout << std::endl;  // after Ctrl-D the shell's prompt starts on a line of its own
     return true;

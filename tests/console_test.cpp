@@ -21,6 +21,7 @@ constexpr uint32_t CODE = 0x10000000;
 struct session_row {
     const char* input;
     std::string out, err;
+    int status = 0;
 };
 
 struct Console : ::testing::Test {
@@ -49,6 +50,7 @@ struct Console : ::testing::Test {
             const run_result r = tamsel(row.input);
             EXPECT_EQ(r.out, row.out);
             EXPECT_EQ(r.err, row.err);
+            EXPECT_EQ(r.status, row.status);
         }
     }
 
@@ -437,6 +439,102 @@ TEST_F(Console, BackUndoesWhatStepAndRunDid) {
     EXPECT_EQ(test::read_file(dir / "written.txt"), "");
 }
 
+// watch, unwatch, print, back N, back run, continue, info watch and breaks,
+// and registers in addresses: every output and message, in a pipe.
+TEST_F(Console, DebuggingWords) {
+    const std::string sw_hit = "sw at 0x10000010 <10+8> wrote 0x20000004 <buf+4>: 0x0000eeff -> 0x00000001\n";
+    const session_row rows[] = {
+        {"pc main\nwatch buf+4\ninfo watch\nrun\ninfo steps\n",
+         ">> >> >> watch 0x20000004 <buf+4>, 4 bytes: 0x0000eeff\n>> watch: " + sw_hit +
+             ">> Instructions Executed: 5\n>> ",
+         ""},
+        // A watched byte stored with the value it holds does not stop; a step stops like run.
+        {"pc main\nwatch buf+6 2\ninfo watch\nbreak done\nrun\ninfo steps\nback 2\nwatch buf+5 1\nstep\nstep\n",
+         ">> >> >> watch 0x20000006 <buf+6>, 2 bytes: 0x0000\n>> >> >> Instructions Executed: 5\n" + prompts(4) +
+             "watch: " + sw_hit + ">> ",
+         ""},
+        {"watch\nwatch main\nwatch buf 0\nwatch 2ffffffe\nwatch zz\nwatch buf zz\nunwatch\nunwatch buf\ninfo watch\n",
+         prompts(5) + "fuck\n>> fuck\n>> >> >> no watch set\n>> ",
+         "expected: watch <label|address> [count]\n"
+         "watch not set: bytes 0x10000000 to 0x10000003 are not all inside the data segment\n"
+         "watch not set: the count must be 1 or more\n"
+         "watch not set: bytes 0x2ffffffe to 0x30000001 are not all inside the data segment\n"
+         "Unparseable hexadecimal value for address\nUnparseable decimal value for count\n"
+         "expected: unwatch <label|address>\nno watch at 0x20000000 <buf>\n"},
+        // back run undoes the watched store, then runs back to the start.
+        {"back run\npc main\nwatch buf+4\nbreak done\nrun\nback run\ninfo steps\nback run\ninfo steps\nback 3\n",
+         prompts(5) + "watch: " + sw_hit + ">> watch: undid sw at 0x10000010 <10+8>, which wrote 0x20000004 <buf+4>: "
+             "0x0000eeff -> 0x00000001\n>> Instructions Executed: 4\n>> back run: start of the recording, at main "
+             "(0x10000000)\n>> Instructions Executed: 0\n>> >> ",
+         "nothing to undo: no instruction has run\nnothing to undo: no instruction has run\n"},
+        // back N; back run stops on a breakpoint; words back does not know are ignored as ever.
+        {"pc main\nbreak done\nbreak 10\nrun\ndel 10\nrun\nbreak 10\nback 2\ninfo steps\nback run\ninfo steps\nback 0\n"
+         "back x\ninfo steps\nback 9\n",
+         prompts(9) + "Instructions Executed: 3\n>> back run: breakpoint at 10 (0x10000008)\n>> Instructions Executed: 2\n"
+             ">> >> >> Instructions Executed: 1\n>> >> ",
+         "nothing to undo: no instruction has run\n"},
+        {"set x5 -1\nprint x5\nprint t0\nprint buf\nprint main\nprint 20000004\nprint sp\nprint pc\nprint a9\nprint x32\n"
+         "print nowhere\nprint\n",
+         ">> >> x5 = 0xffffffff (unsigned 4294967295, signed -1)\n>> t0 = 0xffffffff (unsigned 4294967295, signed -1)\n"
+         ">> buf = 0x20000000 (unsigned 536870912, signed 536870912)\n"
+         "word at 0x20000000 <buf> = 0x0000002a (unsigned 42, signed 42)\n"
+         ">> main = 0x10000000 (unsigned 268435456, signed 268435456)\ninstruction at 0x10000000 <main>: addi x1, x0, 1\n"
+         ">> 20000004 = 0x20000004 (unsigned 536870916, signed 536870916)\n"
+         "word at 0x20000004 <buf+4> = 0x0000eeff (unsigned 61183, signed 61183)\n"
+         ">> sp = 0x00000000 (unsigned 0, signed 0)\n>> pc = 0x00000000 (unsigned 0, signed 0)\n>> >> >> >> >> ",
+         "print: no register a9 (x0 to x31, zero ra sp gp tp t0-t6 s0-s11 fp a0-a7)\n"
+         "print: no register x32 (x0 to x31, zero ra sp gp tp t0-t6 s0-s11 fp a0-a7)\n"
+         "print: no register, label or address: nowhere\nexpected: print <register|label|address>\n"},
+        // Registers, and registers or labels with an offset, wherever an address is read.
+        {"set x5 buf\nmem t0 4\nmem t0+4 2\nmem x5-0 1\nmem buf+0x4 2\nset x8 0x20000008\nwatch fp-4 2\ninfo watch\n"
+         "mem sp\nbreak ra+10\ninfo breaks\n",
+         ">> >> 0x20000000: 0000002a                             |*...|\n"
+         ">> 0x20000004:     eeff                             |..|\n"
+         ">> 0x20000000:       2a                             |*|\n"
+         ">> 0x20000004:     eeff                             |..|\n"
+         ">> >> >> watch 0x20000004 <buf+4>, 2 bytes: 0xeeff\n>> >> >> break 0x0000000a\n>> ",
+         "mem not shown: bytes 0x00000000 to 0x0000003f are not all inside the data segment\n"},
+        {"info breaks\nbreak done\nbreak 10\ninfo breaks\n",
+         ">> no breakpoint set\n>> >> >> break 0x10000008 <10>\nbreak 0x10000014 <done>\n>> ", ""},
+        // continue leaves the breakpoint it is on; run would stay.
+        {"pc main\nbreak main\nbreak done\nrun\ninfo steps\ncontinue\ninfo steps\ncontinue\ninfo steps\n",
+         prompts(5) + "Instructions Executed: 0\n>> >> Instructions Executed: 5\n>> >> Instructions Executed: 6\n>> ", ""},
+        {"help bt\nhelp quit\nhelp foo\n",
+         ">> bt\t- shows the calls the program is in, the newest first, with where each was called from\n"
+         ">> exit, quit, q\t- ends the console, or the script\n>> " + tamsel("help\n").out.substr(3),
+         ""},
+    };
+    expect_sessions(rows);
+    const run_result all = tamsel("help all\n");
+    for (const char* word : {"\nwatch <address> [count]\t", "\nunwatch <address>\t", "\nbt\t", "\nprint <register",
+                             "\nback [count|run]\t", "\ncontinue\t", "\nmem <address>", "\ndump <file>", "\nstep\t"})
+        EXPECT_NE(all.out.find(word), std::string::npos) << word;
+}
+
+// bt follows calls and returns, and back puts the frames back as they were.
+TEST_F(Console, BacktraceOfCallsAndReturns) {
+    // main: call f; done: j done; f: t0 = ra; call g; ra = t0; ret; g: a0 += 1; ret
+    test::obj_builder()
+        .magic()
+        .code(CODE, {enc::jal(1, 6), enc::jal(0, 0), enc::NOP, enc::addi(5, 1, 0), enc::jal(1, 6), enc::addi(1, 5, 0),
+                     enc::jalr(0, 1, 0), enc::addi(10, 10, 1), enc::jalr(0, 1, 0)})
+        .symbol(CODE, "main")
+        .symbol(CODE + 4, "done")
+        .symbol(CODE + 12, "f")
+        .symbol(CODE + 28, "g")
+        .write(dir / "calls.o");
+    const std::string in_g = "#0 g (0x1000001c), called from f+4 (0x10000010)\n"
+                             "#1 f+4 (0x10000010), called from main (0x10000000)\n#2 main (0x10000000)\n";
+    const std::string in_g4 = "#0 g+4 (0x10000020), called from f+4 (0x10000010)\n"
+                              "#1 f+4 (0x10000010), called from main (0x10000000)\n#2 main (0x10000000)\n";
+    const run_result r = test::run_program(
+        {TAMSEL_PATH, "calls.o"},
+        "bt\npc main\nstep\nstep\nstep\nbt\nstep\nbt\nback\nbt\nbreak done\nrun\nbt\nback 3\nbt\nback run\nbt\n", dir.path);
+    EXPECT_EQ(r.out, prompts(6) + in_g + ">> >> " + in_g4 + ">> >> " + in_g + prompts(3) + "#0 done (0x10000004)\n>> >> " +
+                         in_g4 + ">> back run: start of the recording, at main (0x10000000)\n>> >> ");
+    EXPECT_EQ(r.err, "bt: no instruction has run\nbt: no instruction has run\n");
+}
+
 TEST_F(Console, HelpExitAndUnknownCommands) {
     run_result r = tamsel("help\nfoo\nHELP\nquit\nhelp\n");
     EXPECT_EQ(r.out,
@@ -469,6 +567,134 @@ TEST_F(Console, GarbageNeverEndsTheConsole) {
     const run_result r = tamsel(input);
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.ends_with("Instructions Executed: 0\n>> ")) << r.out.substr(r.out.size() > 200 ? r.out.size() - 200 : 0);
+}
+
+// The program stops at done with x1 1, x2 -1, x5 buf, x6 42, and the word 1 stored at buf+4.
+TEST_F(Console, ExpectChecksAndTheSessionsStatus) {
+    test::write_file(dir / "checks.txt", "pc main\nexpect x1 2\n\n");
+    const std::string summary = " expects failed\n";
+    const session_row rows[] = {
+        // Every form, holding: nothing is printed and the status stays 0.
+        {"pc main\nbreak done\nrun\nexpect x1 1\nexpect x02 -1\nexpect x2 0xffffffff\nexpect x5 buf\nexpect pc done\n"
+         "expect steps 5\nexpect mem buf 42\nexpect mem buf 0x2a 1 0\nexpect mem 20000004 \"\\x01\\0\" more\n"
+         "expect mem buf \"*\"\nexpect mem buf \"\"\n",
+         prompts(15), ""},
+        // Every form, failing: where and what, then how many of how many.
+        {"pc main\nbreak done\nrun\nexpect x1 2\nexpect x2 4294967294\nexpect pc main\nexpect steps 4\n"
+         "expect mem buf 43\nexpect mem buf 42 2\nexpect mem buf \"*\\0\\0\\0\\x02\"\nexpect mem buf \"a\\\"\\\\\\n\"\n"
+         "expect x1 1\n",
+         prompts(13),
+         "expect failed (stdin:4): x1 is 1 (0x00000001), expected 2 (0x00000002)\n"
+         "expect failed (stdin:5): x2 is -1 (0xffffffff), expected -2 (0xfffffffe)\n"
+         "expect failed (stdin:6): pc is 0x10000014, expected 0x10000000\n"
+         "expect failed (stdin:7): steps is 5, expected 4\n"
+         "expect failed (stdin:8): mem buf is 42 (0x0000002a), expected 43 (0x0000002b)\n"
+         "expect failed (stdin:9): mem buf+4 is 1 (0x00000001), expected 2 (0x00000002)\n"
+         "expect failed (stdin:10): mem buf is \"*\\0\\0\\0\\x01\", expected \"*\\0\\0\\0\\x02\"\n"
+         "expect failed (stdin:11): mem buf is \"*\\0\\0\\0\", expected \"a\\\"\\\\\\n\"\n"
+         "8 of 9" + summary,
+         1},
+        // A check that cannot be made fails; no "fuck" from expect's number reading.
+        {"expect\nexpect x1\nexpect a9 1\nexpect x32 1\nexpect x1 zz\nexpect x1 4294967296\nexpect steps -1\n"
+         "expect mem\nexpect mem zz 1\nexpect mem main 1\nexpect mem 2ffffffe 1\nexpect mem buf\n"
+         "expect mem buf \"open\nexpect mem buf \"\\q\"\nexpect mem 2fffffff \"ab\"\nexpect x0 0\n",
+         prompts(17),
+         "expect failed (stdin:1): no target (expect <register|pc|steps|mem ADDRESS> <value>)\n"
+         "expect failed (stdin:2): no value (expect <register|pc|steps|mem ADDRESS> <value>)\n"
+         "expect failed (stdin:3): no register a9 (x0 to x31, zero ra sp gp tp t0-t6 s0-s11 fp a0-a7; or pc, steps, mem ADDRESS)\n"
+         "expect failed (stdin:4): no register x32 (x0 to x31, zero ra sp gp tp t0-t6 s0-s11 fp a0-a7; or pc, steps, mem ADDRESS)\n"
+         "expect failed (stdin:5): unparseable value 'zz' (a label, label+offset, a decimal number, or 0x and hexadecimal digits)\n"
+         "expect failed (stdin:6): unparseable value '4294967296' (a label, label+offset, a decimal number, or 0x and hexadecimal digits)\n"
+         "expect failed (stdin:7): unparseable count '-1' (a decimal number)\n"
+         "expect failed (stdin:8): no address (expect <register|pc|steps|mem ADDRESS> <value>)\n"
+         "expect failed (stdin:9): unparseable address 'zz' (a label, a register or a hexadecimal number)\n"
+         "expect failed (stdin:10): mem main: bytes 0x10000000 to 0x10000003 are not all inside the data segment\n"
+         "expect failed (stdin:11): mem 2ffffffe: bytes 0x2ffffffe to 0x30000001 are not all inside the data segment\n"
+         "expect failed (stdin:12): no value (expect <register|pc|steps|mem ADDRESS> <value>)\n"
+         "expect failed (stdin:13): unparseable string \"open (one pair of double quotes; escapes \\\" \\\\ \\n \\t \\r \\0 \\xHH)\n"
+         "expect failed (stdin:14): unparseable string \"\\q\" (one pair of double quotes; escapes \\\" \\\\ \\n \\t \\r \\0 \\xHH)\n"
+         "expect failed (stdin:15): mem 2fffffff: bytes 0x2fffffff to 0x30000000 are not all inside the data segment\n"
+         "15 of 16" + summary,
+         1},
+        // In a script the place is the script's name and line; an empty line repeats the check.
+        {"\nscript checks.txt\nexpect x1 0\n", prompts(4),
+         "expect failed (checks.txt:2): x1 is 0 (0x00000000), expected 2 (0x00000002)\n"
+         "expect failed (checks.txt:3): x1 is 0 (0x00000000), expected 2 (0x00000002)\n"
+         "2 of 3" + summary,
+         1},
+        // A graded session fails when the machine stopped it, even with every check holding.
+        {"pc divide\nstep\nexpect pc divide\nstep\n", prompts(5),
+         "Divide by Zero\nDivide by Zero\n0 of 1 expects failed, and the machine stopped: Divide by Zero\n",
+         1},
+        {"pc done\nrun\nexpect pc done\n", prompts(4),
+         "0 of 1 expects failed, and the machine stopped: Hit the instruction limit\n", 1},
+        // A breakpoint reached on the limit's last instruction is no stop by the machine.
+        {"pc main\nbreak done\nrun\nexpect pc done\n", prompts(5), ""},
+        // Without expect, a session ends as it always has, whatever the machine did.
+        {"pc divide\nstep\npc done\nrun\nrun\n", prompts(6), "Divide by Zero\nHit the instruction limit\n"},
+        // The count is in decimal, whatever base a command left the stream in.
+        {"pc main\nexpect x1 1\nexpect x1 1\nexpect x1 1\nexpect x1 1\nexpect x1 1\nexpect x1 1\nexpect x1 1\nexpect x1 1\n"
+         "expect x1 1\nexpect x1 1\nlist\n",
+         prompts(13),
+         "expect failed (stdin:2): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:3): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:4): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:5): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:6): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:7): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:8): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:9): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:10): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "expect failed (stdin:11): x1 is 0 (0x00000000), expected 1 (0x00000001)\n"
+         "0x10000000:\taddi\tx1, x0, 1\t<-------\n0x10000004:\taddi\tx2, x0, -1\n0x10000008:\tlui\tx5, 131072\n"
+         "0x1000000c:\tlw\tx6, 0(x5)\n0x10000010:\tsw\tx1, 4(x5)\n0x10000014:\tjal\tx0, 0\n0x10000018:\tdiv\tx7, x1, x0\n"
+         "10 of 10" + summary,
+         1},
+    };
+    expect_sessions(rows);
+}
+
+// Four routines, each called from main in turn: keeps saves s0 without having
+// written it and keeps the convention; clobbers adds 4 to s1; moves_sp returns
+// with sp 16 lower; reads_t3 reads t3, which nothing wrote.
+TEST_F(Console, CheckCallsFindsBrokenConventionsAndUnwrittenRegisters) {
+    test::obj_builder()
+        .magic()
+        .code(CODE, {enc::lui(2, 0x20001), enc::addi(9, 0, 5), enc::jal(1, 10), enc::jal(1, 14), enc::jal(1, 16),
+                     enc::jal(1, 18), enc::jal(0, 0),
+                     enc::sw(8, 2, 0), enc::addi(5, 0, 1), enc::jalr(0, 1, 0),  // keeps
+                     enc::addi(9, 9, 4), enc::jalr(0, 1, 0),                     // clobbers
+                     enc::addi(2, 2, -16), enc::jalr(0, 1, 0),                   // moves_sp
+                     enc::add(10, 28, 5), enc::jalr(0, 1, 0)})                   // reads_t3
+        .symbol(CODE, "main")
+        .symbol(CODE + 24, "done")
+        .symbol(CODE + 28, "keeps")
+        .symbol(CODE + 40, "clobbers")
+        .symbol(CODE + 48, "moves_sp")
+        .symbol(CODE + 56, "reads_t3")
+        .write(dir / "prog.o");
+    const std::string s1 = "convention: clobbers (called at main+12) returned with s1 changed: 0x00000005 -> 0x00000009\n";
+    const std::string sp = "convention: moves_sp (called at main+16) returned with sp changed: 0x20001000 -> 0x20000ff0\n";
+    const std::string t3 = "unwritten register: t3 read at reads_t3 (0x10000038)\n";
+    const session_row rows[] = {
+        // Each break stops the run at the return, as a breakpoint would; run goes on from there.
+        {"pc main\ncheck calls\nbreak done\nrun\nexpect pc main+16\nrun\nrun\nexpect pc done\nexpect s1 9\n", prompts(10),
+         s1 + sp + t3 + "0 of 3 expects failed, and the machine stopped: " + s1, 1},
+        // step stops the same way: the ninth instruction is clobbers' return.
+        {"pc main\ncheck calls\nstep\n\n\n\n\n\n\n\n\ninfo steps\n", prompts(12) + "Instructions Executed: 9\n>> ", s1},
+        // Without the check, or after check off, the same program runs to done without a word.
+        {"pc main\nbreak done\nrun\nexpect pc done\nexpect sp 0x20000ff0\n", prompts(6), ""},
+        {"pc main\ncheck calls\ncheck off\nbreak done\nrun\n", prompts(6), ""},
+        // A return that back undid is not checked again; moves_sp's is.
+        {"pc main\ncheck calls\nbreak done\nrun\nback\nrun\n", prompts(7), s1 + sp},
+        // set writes a register as an instruction does.
+        {"set x28 1\npc main\ncheck calls\nbreak done\nrun\nrun\nrun\n", prompts(8), s1 + sp},
+        // The limit under the check: run stops at it as ever.
+        {"pc done\ncheck calls\nrun\ninfo steps\nrun\n", prompts(4) + "Instructions Executed: 1000000\n>> >> ",
+         "Hit the instruction limit\n"},
+        {"check\ncheck call\n", prompts(3), "expected: check <calls|off>\nexpected: check <calls|off>\n"},
+    };
+    expect_sessions(rows);
 }
 
 }  // namespace

@@ -186,6 +186,43 @@ TEST_F(DocExamples, EveryMarkedExampleRunsAsShown) {
     }
 }
 
+// Compiled code keeps the calling convention and reads no register before it
+// writes one: under check calls, every program of the compiled-C guide that
+// links runs to its end without a word, at -O0 and at -O2.
+TEST_F(DocExamples, CheckCallsIsQuietOnCompiledC) {
+    test::scratch_dir dir;
+    const std::string page = test::read_file(std::filesystem::path(SOURCE_DIR) / "docs/compiled-c.md");
+    std::string start;
+    std::vector<std::string> programs;
+    for (const block& b : marked_blocks(page)) {
+        std::string text;
+        for (const std::string& line : b.lines) text += line + "\n";
+        if (b.marker == "file: start.s") start = text;
+        if (!b.marker.starts_with("file: ") || !b.marker.ends_with(".c")) continue;
+        if (b.marker == "file: deep.c") continue;  // the guide's stack overflow, which stops on purpose
+        programs.push_back(b.marker.substr(6));
+        test::write_file(dir / programs.back(), text);
+    }
+    ASSERT_FALSE(start.empty());
+    int linked = 0;
+    for (const std::string& program : programs) {
+        for (const char* level : {"-O0", "-O2"}) {
+            SCOPED_TRACE(program + " " + level);
+            const std::vector<std::string> compile = {CLANG15_PATH, "--target=riscv32", "-march=rv32im", "-mabi=ilp32",
+                                                      "-S", level, program, "-o", "compiled.s"};
+            ASSERT_EQ(test::run_program(compile, "", dir.path).status, 0);
+            test::write_file(dir / "prog.s", start + test::read_file(dir / "compiled.s"));
+            if (test::run_program({ORRIK_PATH, "prog.s"}, "", dir.path).status != 0) continue;  // calls a library routine
+            ++linked;
+            const test::run_result r =
+                test::run_program({TAMSEL_PATH, "prog.o"}, "pc _start\ncheck calls\nbreak done\nrun\nexpect pc done\n", dir.path);
+            EXPECT_EQ(r.err, "");
+            EXPECT_EQ(r.status, 0);
+        }
+    }
+    EXPECT_GE(linked, 7);
+}
+
 // The checker itself finds a wrong line, a missing line, and a wrong file.
 TEST_F(DocExamples, AWrongTranscriptIsFound) {
     const std::string program = "<!-- file: p.s -->\n```\nmain:\n    li x5, 7\ndone:\n    j done\n```\n";

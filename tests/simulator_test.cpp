@@ -584,6 +584,137 @@ TEST(Back, RefusedLoadsAndTheAddressFilter) {
     EXPECT_TRUE(prog.addresses_read.contains(DATA + 11));
 }
 
+// The call sites of the frames, the oldest first.
+std::vector<uint32_t> call_sites(const riscv_prog& prog) {
+    std::vector<uint32_t> sites;
+    for (const call_frame& f : prog.calls().frames) sites.push_back(f.call_site - CODE);
+    return sites;
+}
+
+// Calls, a return, a tail call through a register, and a jump that returns
+// from two frames at once; the stack after each instruction, then the same
+// stacks again as back undoes them one by one.
+TEST(CallStack, FollowsCallsAndReturnsAndBack) {
+    riscv_prog prog = machine({
+        enc::jal(1, 8),       //  0 main: call f
+        enc::jal(1, 16),      //  4       call k
+        enc::jal(0, 0),       //  8 done
+        enc::NOP,             // 12
+        enc::addi(5, 1, 0),   // 16 f: keep ra in t0
+        enc::jal(1, 6),       // 20    call g
+        enc::addi(1, 5, 0),   // 24    ra back
+        enc::jalr(0, 6, 0),   // 28    tail call h through x6
+        enc::jalr(0, 1, 0),   // 32 g: ret
+        enc::jal(1, 6),       // 36 k: call m
+        enc::jalr(0, 1, 0),   // 40 h: ret, for f
+        enc::NOP,             // 44
+        enc::jalr(0, 7, 0),   // 48 m: to done, past k's frame and main's
+    });
+    prog.set_register(6, static_cast<int32_t>(CODE + 40));
+    prog.set_register(7, static_cast<int32_t>(CODE + 8));
+    const std::vector<std::vector<uint32_t>> expected = {
+        {0}, {0}, {0, 20}, {0}, {0}, {0}, {}, {4}, {4, 36}, {}, {},
+    };
+    std::vector<std::vector<uint32_t>> seen;
+    for (std::size_t n = 0; n < expected.size(); ++n) {
+        ASSERT_TRUE(prog.step());
+        seen.push_back(call_sites(prog));
+    }
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(prog.get_pc(), CODE + 8);
+    for (std::size_t n = expected.size(); n-- > 1;) {
+        ASSERT_TRUE(prog.back());
+        EXPECT_EQ(call_sites(prog), expected[n - 1]) << "back to instruction " << n;
+    }
+    ASSERT_TRUE(prog.back());
+    EXPECT_TRUE(prog.calls().frames.empty());
+    // run keeps the same stack as step, and the frames know their routines.
+    prog.set_instr_limit(9);
+    EXPECT_EQ(prog.run().value(), CODE + 48);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::LIMIT);
+    EXPECT_EQ(call_sites(prog), expected[8]);
+    EXPECT_EQ(prog.calls().frames.back().routine, CODE + 48);
+}
+
+// Recursive factorial of 5 with its stack in the data segment:
+// main: sp = DATA + 256; a0 = 5; call fact; done: j done
+// fact: push ra and a0; if 1 >= a0 goto base; a0 -= 1; call fact; a0 *= the saved a0; j leave
+// base: a0 = 1; leave: pop ra; ret
+const std::initializer_list<uint32_t> FACTORIAL = {
+    enc::lui(2, 0x20000),  enc::addi(2, 2, 256),   enc::addi(10, 0, 5),  enc::jal(1, 4),      enc::jal(0, 0),
+    enc::addi(2, 2, -8),   enc::sw(1, 2, 4),       enc::sw(10, 2, 0),    enc::addi(5, 0, 1),  enc::bge(5, 10, 12),
+    enc::addi(10, 10, -1), enc::jal(1, -12),       enc::lw(6, 2, 0),     enc::mul(10, 10, 6), enc::jal(0, 4),
+    enc::addi(10, 0, 1),   enc::lw(1, 2, 4),       enc::addi(2, 2, 8),   enc::jalr(0, 1, 0),
+};
+
+// What back must restore beside machine_state: the frames and the stack's bytes.
+struct traced_state {
+    machine_state machine;
+    std::vector<uint32_t> frames;
+    std::vector<uint8_t> stack;
+    bool operator==(const traced_state&) const = default;
+};
+
+traced_state traced(const riscv_prog& prog) {
+    return {state_of(prog), call_sites(prog), {prog.mem.data.begin() + 192, prog.mem.data.begin() + 256}};
+}
+
+// Each state on the way forward comes back as back and back run undo the
+// recursion, with the frames and the watched stack word as they were.
+TEST(CallStack, BackAndBackRunRestoreWhatAForwardRunSaw) {
+    riscv_prog prog = machine(FACTORIAL);
+    std::vector<traced_state> forward = {traced(prog)};
+    while (prog.get_pc() != CODE + 16) {
+        ASSERT_TRUE(prog.step());
+        forward.push_back(traced(prog));
+    }
+    EXPECT_EQ(prog.get_register(10), 120);
+    EXPECT_EQ(std::ranges::max(forward, {}, [](const traced_state& t) { return t.frames.size(); }).frames.size(), 5u);
+    // The deepest call saved a0 = 1 at DATA + 216: back run stops where that store is undone.
+    prog.add_watch(DATA + 216, 4);
+    prog.register_break_point(CODE + 60);  // base, reached once
+    EXPECT_EQ(prog.back_run().value(), CODE + 60);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::BREAKPOINT);
+    EXPECT_EQ(traced(prog), forward[prog.instructions_run]);
+    EXPECT_EQ(prog.back_run().value(), CODE + 28);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::WATCH);
+    EXPECT_EQ(prog.stopped.old_value, 0u);
+    EXPECT_EQ(prog.stopped.new_value, 1u);
+    EXPECT_EQ(traced(prog), forward[prog.instructions_run]);
+    EXPECT_EQ(call_sites(prog).size(), 5u);
+    while (prog.instructions_run > 0) {
+        ASSERT_TRUE(prog.back());
+        ASSERT_EQ(traced(prog), forward[prog.instructions_run]) << "at instruction " << prog.instructions_run;
+    }
+    EXPECT_EQ(prog.back_run().error(), "nothing to undo: no instruction has run");
+    // Forward again with the watch: run stops right after the store, which a step shows the same way.
+    EXPECT_EQ(prog.run().value(), CODE + 32);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::WATCH);
+    EXPECT_EQ(prog.stopped.store_pc, CODE + 28);
+    EXPECT_EQ(traced(prog), forward[prog.instructions_run]);
+    ASSERT_TRUE(prog.back());
+    EXPECT_EQ(prog.step().value(), CODE + 32);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::WATCH);
+    // Unwatched, the run goes on to the breakpoint; and back to start, back run says so.
+    EXPECT_TRUE(prog.remove_watch(DATA + 216));
+    EXPECT_FALSE(prog.remove_watch(DATA + 216));
+    EXPECT_EQ(prog.run().value(), CODE + 60);
+    prog.unregister_break_point(CODE + 60);
+    EXPECT_EQ(prog.back_run().value(), CODE);
+    EXPECT_EQ(prog.stopped.reason, stop_reason::RECORDING_START);
+    EXPECT_EQ(traced(prog), forward[0]);
+}
+
+// A program that calls without returning keeps its newest frames up to the bound.
+TEST(CallStack, CallsWithoutReturnsAreBounded) {
+    riscv_prog prog = machine({enc::jal(1, 0)});
+    prog.set_instr_limit(call_stack::MAX_FRAMES + 100);
+    EXPECT_TRUE(prog.run());
+    EXPECT_EQ(prog.calls().frames.size(), call_stack::MAX_FRAMES);
+    for (int n = 0; n < 200; ++n) ASSERT_TRUE(prog.back());
+    EXPECT_EQ(prog.calls().frames.size(), call_stack::MAX_FRAMES - 100);
+}
+
 // A machine built around a memory takes it over as it is.
 TEST(RunControl, AMachineTakesItsMemory) {
     riscv_mem mem;

