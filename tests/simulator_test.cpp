@@ -1,4 +1,6 @@
 #include "encode.h"
+#include "places.h"
+#include "register_names.h"
 #include "riscv_constants.h"
 #include "simulator.h"
 #include "test_support.h"
@@ -713,6 +715,30 @@ TEST(CallStack, CallsWithoutReturnsAreBounded) {
     EXPECT_EQ(prog.calls().frames.size(), call_stack::MAX_FRAMES);
     for (int n = 0; n < 200; ++n) ASSERT_TRUE(prog.back());
     EXPECT_EQ(prog.calls().frames.size(), call_stack::MAX_FRAMES - 100);
+}
+
+// Addresses by the label before them, guesses for misspelt labels, register names.
+TEST(Places, LabelsRegistersAndGuesses) {
+    riscv_mem mem;
+    for (const auto& [name, at] : std::initializer_list<std::pair<const char*, uint32_t>>{
+             {"", 0}, {"main", CODE}, {"_start", CODE}, {".Lloop", CODE + 8}, {"buf", DATA}, {"COUNT", 3}})
+        mem.label_to_addr[name] = at;
+    const std::pair<uint32_t, const char*> places[] = {
+        {CODE, "_start"},          {CODE + 4, "_start+4"}, {CODE + 8, "_start+8"},  // a plain label over .L, ties by name
+        {DATA + 5, "buf+5"},       {3, ""},                {CODE - 1, ""},
+        {0x1fffffff, "_start+268435455"}, {0x30000000, ""},
+    };
+    for (const auto& [address, place] : places) EXPECT_EQ(place_of(mem, address), place) << std::hex << address;
+    riscv_mem local;
+    local.label_to_addr[".Lx"] = CODE;
+    EXPECT_EQ(place_of(local, CODE + 4), ".Lx+4");
+    const std::pair<const char*, std::optional<std::string>> guesses[] = {
+        {"mian", "main"}, {"bfu", "buf"}, {"zz", std::nullopt}, {".Lloo", ".Lloop"}, {"COUNTERS", std::nullopt}, {"COUNTER", "COUNT"}};
+    for (const auto& [word, guess] : guesses) EXPECT_EQ(closest_label(mem, word), guess) << word;
+    const std::pair<const char*, std::optional<uint32_t>> registers[] = {
+        {"zero", 0}, {"ra", 1}, {"fp", 8}, {"s0", 8}, {"s11", 27}, {"t6", 31}, {"a7", 17}, {"x05", 5}, {"x31", 31},
+        {"a8", std::nullopt}, {"X5", std::nullopt}, {"x32", std::nullopt}, {"sp ", std::nullopt}};
+    for (const auto& [word, n] : registers) EXPECT_EQ(register_by_name(word), n) << word;
 }
 
 // A machine built around a memory takes it over as it is.
