@@ -188,7 +188,7 @@ bool set_command(session& s) {
     }
     if (*target == "pc") {
         s.prog.set_pc(static_cast<uint32_t>(*value));
-    } else if (auto n = register_number(*target)) {
+    } else if (auto n = register_by_name(*target)) {
         s.prog.set_register(*n, *value);
     } else {
         std::cerr << "unrecognized target" << std::endl;

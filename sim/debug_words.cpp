@@ -152,7 +152,7 @@ struct command_help {
 // Every command, in the order help all shows them.
 constexpr command_help COMMAND_HELP[] = {
     {"pc", "pc <label>", "sets the pc to the label"},
-    {"set", "set <pc|register> <value>", "sets the pc or x0..x31 to a label, a decimal or a hexadecimal value"},
+    {"set", "set <pc|register> <value>", "sets the pc or a register (x0..x31, a0, sp ...) to a label, a decimal or a hexadecimal value"},
     {"step", "step", "executes one instruction, also on a breakpoint and past the instruction limit"},
     {"run", "run", "runs until a breakpoint, a watch, the instruction limit or an error; on a breakpoint, does nothing"},
     {"continue", "continue", "leaves the breakpoint the pc is on, then runs as run does"},

@@ -144,12 +144,12 @@ TEST_F(Console, SetParsesValuesThenTargets) {
         "set x32 1\nset x99 1\nset foo zz\nset\nset x1\nset pc 10000000\ninfo registers\n");
     EXPECT_EQ(r.err,
               "Unparseable value\n"
-              "unrecognized target\nunrecognized target\nunrecognized target\nunrecognized target\nunrecognized target\n"
+              "unrecognized target\nunrecognized target\nunrecognized target\nunrecognized target\n"
               "Unparseable value\n"
               "expected: set <target> <value>\nexpected: set <target> <value>\n");
     std::string expected = ">> >> >> fuck\n>> fuck\nfuck\n>> >> >> >> >> >> >> >> fuck\nfuck\n>> >> >> >> ";
-    // "10" is a label, and labels come before numbers.
-    expected += "PC: 0x00989680\nx0: 0\nx1: 0x10000008\nx2: 16\nx3: 0x000000ff\nx4: 0\nx5: 0x20000000\n";
+    // "10" is a label, and labels come before numbers; sp is x2.
+    expected += "PC: 0x00989680\nx0: 0\nx1: 0x10000008\nx2: 1\nx3: 0x000000ff\nx4: 0\nx5: 0x20000000\n";
     for (int n = 6; n < 32; ++n) expected += "x" + std::to_string(n) + ": 0\n";
     EXPECT_EQ(r.out, expected + ">> ");
 }
