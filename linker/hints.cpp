@@ -1,6 +1,7 @@
 #include "hints.h"
 
 #include "describe.h"
+#include "source_scan.h"
 
 #include <sstream>
 
