@@ -185,6 +185,8 @@ std::string_view words_writing(uint32_t type) {
     return rule ? rule->words : std::string_view{};
 }
 
+std::string_view words_writing_branches() { return BRANCHES; }
+
 const field_row& row_of(field f) { return FIELDS[static_cast<size_t>(f)]; }
 
 bool is_data_field(field f) { return row_of(f).data_bits != 0; }

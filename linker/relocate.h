@@ -56,6 +56,8 @@ std::string relocation_type_name(uint32_t type);
 
 // The words of the source that write a relocation of this type; empty when any word may.
 std::string_view words_writing(uint32_t type);
+// Those of a conditional branch.
+std::string_view words_writing_branches();
 
 // The values a field can hold: lo..hi, a multiple of `step`.
 struct field_reach {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -427,6 +428,25 @@ TEST(Link, NumericBranchesAreHalvedAndLabelledOnesReachChecked) {
     EXPECT_EQ(word(0), enc::beq(0, 0, 4));  // numbers in bytes, stored halved
     EXPECT_EQ(word(1), enc::jal(0, -2));
     EXPECT_EQ(word(2), enc::bne(1, 2, 2));  // the label 4 bytes on, halved once
+}
+
+TEST(Link, RepeatedMessagesAreListedUpToABound) {
+    riscv_elf undefined = small_object();
+    undefined.symtab.push_back(symbol{"nowhere", 0, 0, false, SHN_UNDEF});
+    for (int i = 0; i < 20; ++i) undefined.relocations.push_back({0, 3, R_RISCV_HI20, 0, 1});
+    auto refused = link(undefined);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(std::ranges::count(refused.error(), '\n'), 16);  // 17 lines
+    EXPECT_TRUE(refused.error().starts_with("error: undefined label 'nowhere' at offset 0 of .text\n"));
+    EXPECT_TRUE(refused.error().ends_with("\nerror: 4 more errors (only the first 16 are listed)"));
+
+    riscv_elf odd = small_object();
+    odd.sections[1] = code_section(".text", std::vector<uint32_t>(20, enc::beq(0, 0, 6)));
+    std::string warnings;
+    ASSERT_TRUE(link(odd, &warnings));
+    EXPECT_EQ(std::ranges::count(warnings, '\n'), 17);
+    EXPECT_TRUE(warnings.ends_with("\nwarning: 4 more branches or jumps by a number of bytes that is not a multiple "
+                                   "of 4, left as they are (only the first 16 are listed)\n"));
 }
 
 TEST(Link, FailedWritesAreReportedAndLeaveNothing) {
