@@ -3,6 +3,7 @@
 #include "compressed.h"
 #include "hex_text.h"
 #include "hints.h"
+#include "misaligned.h"
 #include "printable.h"
 #include "relocate.h"
 
@@ -30,6 +31,7 @@ size_t spelling_distance(const std::string& a, const std::string& b) {
 struct wording {
     const riscv_elf& elf;
     const placement& placed;
+    source_lines& source;
     std::map<std::string, std::optional<std::string>> guesses;  // by undefined name
 
     std::string place(const relocation& relo) const {
@@ -74,6 +76,18 @@ std::string outside_section(const wording& w, const relocation& relo, field into
     return message;
 }
 
+std::string data_label_in_code(wording& w, const relocation& relo) {
+    const symbol& sym = w.elf.symtab[relo.symbol_index];
+    const auto line = line_defining(w.source, sym.name);
+    const std::string directive = line ? "'" + first_word(statement_of(line->text)) + "' at line " +
+                                             std::to_string(line->number) + " puts data"
+                                       : "data lies";
+    return "'" + sym.name + "' labels data among the instructions of " +
+           w.elf.sections[static_cast<size_t>(sym.sh_index)].name + " (" + directive +
+           " there), which a program can neither load nor run: the code segment holds instructions; move the data "
+           "after '.data'";
+}
+
 std::string worded(wording& w, const refusal& r, const std::optional<source_line>& line) {
     const relocation& relo = *r.relo;
     const std::string type_name = relocation_type_name(relo.type);
@@ -98,6 +112,7 @@ std::string worded(wording& w, const refusal& r, const std::optional<source_line
             const std::string label = is_user_label(sym) ? sym.name : w.target(relo);
             return "'" + label + "' is a label in " + r.text + "; code can only branch or jump to code";
         }
+        case refusal_kind::DATA_LABEL_IN_CODE: return data_label_in_code(w, relo);
         case refusal_kind::OUT_OF_REACH: return out_of_reach(w, relo, r.into, r.number);
         case refusal_kind::DOES_NOT_FIT: {
             const field_row& row = row_of(r.into);
@@ -168,7 +183,7 @@ std::string jump_not_in_words(const std::string& instruction, const std::string&
 
 std::string refusals_text(const std::vector<refusal>& refusals, const riscv_elf& elf, const placement& placed,
                           source_lines& source) {
-    wording w{elf, placed, {}};
+    wording w{elf, placed, source, {}};
     std::vector<std::string> lines;
     for (const refusal& r : refusals) {
         if (lines.size() == LISTED_LINES) {
@@ -223,4 +238,16 @@ std::string system_calls_warning(source_lines& source) {
     const auto line = first_line(source, "ecall");
     return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "warning") +
            std::string(NO_SYSTEM_CALLS);
+}
+
+std::optional<std::string> misplaced_data_refusal(const riscv_elf& elf, const placement& placed,
+                                                  source_lines& source) {
+    const auto misaligned = find_misaligned_code(elf, placed);
+    if (!misaligned) return std::nullopt;
+    const auto line = data_among_instructions(text_of(source));
+    if (!line && !misaligned->certain) return std::nullopt;  // data at the end, say, which harms nothing
+    const std::string what = line ? "'" + first_word(statement_of(line->text)) + "' puts data" : "data";
+    return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "error") + what +
+           " among the instructions of " + elf.sections[misaligned->section].name +
+           ", which leaves the instructions after it off their 4-byte boundary; move it after '.data'";
 }

@@ -38,6 +38,7 @@ enum class refusal_kind : uint8_t {
     DATA_IN_CODE,         // a data field in a code section
     INSTRUCTION_IN_DATA,  // an instruction field in a data section
     JUMP_INTO_DATA,       // `text` names the data section
+    DATA_LABEL_IN_CODE,   // the label names data among the instructions
     OUT_OF_REACH,         // `number` is the distance
     DOES_NOT_FIT,         // `number` is the value
     WRONG_FORMAT,         // `text` is the patcher's reason
@@ -69,6 +70,12 @@ std::string placement_refusal(const riscv_elf& elf, source_lines& source, const 
 // messages about something else; it is refused before, in one message, with
 // the line that turned it on.
 std::optional<std::string> compressed_refusal(const riscv_elf& elf, source_lines& source);
+
+// Data among instructions that leaves the instructions after it off their
+// 4-byte boundary, refused with the directive that put it there when the
+// source shows one; none when nothing is off its boundary.
+std::optional<std::string> misplaced_data_refusal(const riscv_elf& elf, const placement& placed,
+                                                  source_lines& source);
 
 // The warning for a program that links with system calls in it, which stop it there.
 std::string system_calls_warning(source_lines& source);

@@ -148,6 +148,19 @@ bool jumps_into_data(link_state& s, const relocation& relo, field into, const re
     return true;
 }
 
+// A label on data left among the instructions (a table in .text, missing its
+// '.data'): the program could neither load it nor run it there. Data that
+// looks like instructions cannot be told apart, and runs as what it looks like.
+bool labels_data_in_code(const link_state& s, const relocation& relo) {
+    const symbol& sym = s.elf.symtab[relo.symbol_index];
+    const int32_t index = sym.sh_index;
+    if (index <= 0 || index >= SHN_LORESERVE || static_cast<size_t>(index) >= s.elf.sections.size() ||
+        !is_code_section(s.elf.sections[static_cast<size_t>(index)]) || !is_user_label(sym))
+        return false;
+    const size_t at = (sym.value - INITIAL_CODE_OFFSET) / 4;
+    return at < s.code.size() && !has_known_opcode(bits(s.code[at], 6, 0));
+}
+
 void apply_relocation(link_state& s, const relocation& relo) {
     if (!s.placed.placed[relo.section_index]) return;  // a section that is not in the image
     const relocation_rule* rule = find_relocation_rule(relo.type);
@@ -174,6 +187,8 @@ void apply_relocation(link_state& s, const relocation& relo) {
     }
     if (!is_code_section(s.elf.sections[relo.section_index])) return apply_to_data(s, relo, *rule, value);
     if (jumps_into_data(s, relo, rule->into, *names_target)) return;
+    if (names_target == &relo && labels_data_in_code(s, relo))
+        return s.refusals.push_back({DATA_LABEL_IN_CODE, &relo, rule->into, 0, {}});
     apply_to_code(s, relo, *rule, place, static_cast<uint32_t>(value));
 }
 
@@ -236,6 +251,7 @@ result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings,
     if (!placed) return std::unexpected(placement_refusal(elf, source, placed.error()));
     rebase_symbols(elf, *placed);
     if (auto refusal = compressed_refusal(elf, source)) return std::unexpected(*refusal);
+    if (auto refusal = misplaced_data_refusal(elf, *placed, source)) return std::unexpected(*refusal);
 
     link_state s{elf, *placed, warnings, build_code(elf, *placed), {}, {}, {}, {}};
     s.patched.assign(s.code.size(), false);

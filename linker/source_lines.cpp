@@ -76,3 +76,7 @@ std::optional<source_line> first_line(source_lines& source, std::string_view wor
                                       const std::function<bool(const std::string&)>& accept) {
     return first_line_starting(text_of(source), words, accept);
 }
+
+std::optional<source_line> line_defining(source_lines& source, const std::string& name) {
+    return labelled_line(text_of(source), name);
+}

@@ -31,6 +31,10 @@ const std::string& text_of(source_lines& source);
 // label the source uses.
 std::optional<source_line> line_of(source_lines& source, const riscv_elf& elf, const relocation& relo);
 
+// The line that defines label `name` ("name:"), or the first statement after
+// it when the label stands alone on its line.
+std::optional<source_line> line_defining(source_lines& source, const std::string& name);
+
 // The first line whose statement starts with one of `words` and, when given,
 // that `accept` holds of.
 std::optional<source_line> first_line(source_lines& source, std::string_view words,

@@ -114,3 +114,71 @@ uint64_t alignment_asked(const std::string& statement) {
     if (is_one_of(word, ".balign")) return n;
     return n < 64 ? uint64_t{1} << n : 0;
 }
+
+namespace {
+
+constexpr std::string_view DATA_DIRECTIVES =
+    ".byte .half .hword .short .2byte .word .long .int .4byte .quad .8byte .dword .ascii .asciz .asciiz .string "
+    ".zero .space .skip .fill .float .double .sleb128 .uleb128 .incbin";
+
+// Whether a section directive makes code the current section; none when the
+// statement does not change the section, or returns to one the scan has not kept.
+std::optional<bool> switches_to_code(const std::string& statement) {
+    const std::string word = first_word(statement);
+    if (is_one_of(word, ".text")) return true;
+    if (is_one_of(word, ".data .bss .rodata .sdata .sbss")) return false;
+    if (!is_one_of(word, ".section .pushsection")) return std::nullopt;
+    std::istringstream rest(statement.substr(word.size()));
+    std::string name, flags;
+    std::getline(rest >> std::ws, name, ',');
+    std::getline(rest >> std::ws, flags, ',');
+    return name.starts_with(".text") || flags.find('x') != std::string::npos;
+}
+
+}  // namespace
+
+std::optional<source_line> data_among_instructions(const std::string& text) {
+    std::istringstream in(text);
+    std::string line;
+    std::vector<bool> in_code{true};  // the current section, and those .pushsection left
+    // The first data directive in code: a later stretch of the same section
+    // continues where the data left it.
+    std::optional<source_line> data;
+    for (size_t number = 1; std::getline(in, line); ++number) {
+        const std::string statement = statement_of(line);
+        const std::string word = first_word(statement);
+        if (statement.empty()) continue;
+        if (is_one_of(word, ".popsection .previous")) {
+            if (in_code.size() > 1) in_code.pop_back();
+        } else if (const auto code = switches_to_code(statement)) {
+            if (is_one_of(word, ".pushsection")) in_code.push_back(*code);
+            else in_code.back() = *code;
+        } else if (!in_code.back()) {
+            continue;
+        } else if (is_one_of(word, DATA_DIRECTIVES)) {
+            if (!data) data = source_line{number, trimmed(line)};
+        } else if (!word.starts_with('.') && data) {
+            return data;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<source_line> labelled_line(const std::string& text, const std::string& name) {
+    std::istringstream in(text);
+    std::string line;
+    bool defined = false;
+    for (size_t number = 1; std::getline(in, line); ++number) {
+        const std::string statement = statement_of(line);
+        if (!defined) {
+            // The labels are what statement_of took off the line's start.
+            const std::string code = trimmed(line);
+            const std::string labels = code.substr(0, statement.empty() ? code.size() : code.find(statement));
+            for (size_t at = labels.find(name + ":"); at != std::string::npos && !defined;
+                 at = labels.find(name + ":", at + 1))
+                defined = at == 0 || !is_name_char(labels[at - 1]);
+        }
+        if (defined && !statement.empty()) return source_line{number, trimmed(line)};
+    }
+    return std::nullopt;
+}

@@ -46,3 +46,12 @@ std::optional<source_line> first_line_starting(const std::string& text, std::str
 // The number of bytes an alignment directive asks for: ".align 13" and
 // ".p2align 13" ask for 8192, ".balign 8192" too; 0 when it says no number.
 uint64_t alignment_asked(const std::string& statement);
+
+// The first data directive (".string", ".word" ...) that stands among the
+// instructions of code: one that an instruction in code follows. The assembler starts in .text; `.section` names a code
+// section by a name starting ".text" or an "x" among its flags.
+std::optional<source_line> data_among_instructions(const std::string& text);
+
+// The line where label `name` is defined, or the first statement after it
+// when the label stands alone.
+std::optional<source_line> labelled_line(const std::string& text, const std::string& name);
