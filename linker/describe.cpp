@@ -96,7 +96,8 @@ std::string worded(wording& w, const refusal& r, const std::optional<source_line
         case refusal_kind::UNDEFINED_LABEL: return undefined_label(w, relo, line);
         case refusal_kind::NO_SUCH_SYMBOL:
             return "relocation at offset " + hex_text(relo.addr) + " names symbol " +
-                   std::to_string(relo.symbol_index) + ", but the symbol table has " + std::to_string(w.elf.symtab.size()) + " entries";
+                   std::to_string(relo.symbol_index) + ", but the symbol table has " +
+                   std::to_string(w.elf.symtab.size()) + " entries";
         case refusal_kind::OUTSIDE_SECTION: return outside_section(w, relo, r.into);
         case refusal_kind::PCREL_LO_WITHOUT_HI:
             return "%pcrel_lo at " + w.place(relo) + " has no %pcrel_hi relocation at the label it names";
@@ -225,24 +226,23 @@ std::string jumps_not_in_words_unlisted(uint64_t count) {
            "of 4, left as they are (only the first " + std::to_string(LISTED_LINES) + " are listed)";
 }
 
-std::optional<std::string> compressed_refusal(const riscv_elf& elf, source_lines& source) {
-    const bool named = object_names_compressed(elf);
-    if (!named && !code_may_be_compressed(elf)) return std::nullopt;
-    const auto line = line_turning_compression_on(text_of(source));
-    if (!named && !line) return std::nullopt;
-    return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "error") +
-           std::string(COMPRESSED_REFUSAL);
-}
-
 std::string system_calls_warning(source_lines& source) {
     const auto line = first_line(source, "ecall");
     return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "warning") +
            std::string(NO_SYSTEM_CALLS);
 }
 
-std::optional<std::string> misplaced_data_refusal(const riscv_elf& elf, const placement& placed,
-                                                  source_lines& source) {
+std::optional<std::string> undecodable_code_refusal(const riscv_elf& elf, const placement& placed,
+                                                    source_lines& source) {
+    const bool named_compressed = object_names_compressed(elf);
+    const bool maybe_compressed = named_compressed || code_may_be_compressed(elf);
     const auto misaligned = find_misaligned_code(elf, placed);
+    if (maybe_compressed) {
+        const auto line = line_turning_compression_on(text_of(source));
+        if (named_compressed || line)
+            return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "error") +
+                   std::string(COMPRESSED_REFUSAL);
+    }
     if (!misaligned) return std::nullopt;
     const auto line = data_among_instructions(text_of(source));
     if (!line && !misaligned->certain) return std::nullopt;  // data at the end, say, which harms nothing

@@ -66,16 +66,13 @@ std::string refusals_text(const std::vector<refusal>& refusals, const riscv_elf&
 // A placement refusal, with the line of the alignment directive when that is its cause.
 std::string placement_refusal(const riscv_elf& elf, source_lines& source, const std::string& error);
 
-// Compressed code would reach the decoder and the relocations as a flood of
-// messages about something else; it is refused before, in one message, with
-// the line that turned it on.
-std::optional<std::string> compressed_refusal(const riscv_elf& elf, source_lines& source);
-
-// Data among instructions that leaves the instructions after it off their
-// 4-byte boundary, refused with the directive that put it there when the
-// source shows one; none when nothing is off its boundary.
-std::optional<std::string> misplaced_data_refusal(const riscv_elf& elf, const placement& placed,
-                                                  source_lines& source);
+// Code the decoder cannot read as it stands would reach the user as a flood of
+// decoder and relocation messages about something else. It is refused before,
+// in one message with the line that caused it: compressed instructions (the
+// line that turned them on), or data among the instructions that leaves the
+// ones after it off their 4-byte boundary (the directive that put it there).
+std::optional<std::string> undecodable_code_refusal(const riscv_elf& elf, const placement& placed,
+                                                    source_lines& source);
 
 // The warning for a program that links with system calls in it, which stop it there.
 std::string system_calls_warning(source_lines& source);

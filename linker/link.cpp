@@ -6,12 +6,11 @@
 #include "describe.h"
 #include "obj_writer.h"
 #include "opcodes.h"
-#include "little_endian.h"
+#include "code_words.h"
 #include "place.h"
 #include "relocate.h"
 #include "riscv_constants.h"
 #include "source_lines.h"
-#include "word_report.h"
 
 #include <algorithm>
 #include <map>
@@ -47,29 +46,12 @@ struct link_state {
     const placement& placed;
     std::ostream& warnings;
     std::vector<uint32_t> code;
-    std::vector<bool> patched;  // by code word: a relocation wrote it
+    std::vector<bool> unidentified;  // by code word: not an instruction, as the decoder says
+    std::vector<bool> patched;       // by code word: a relocation wrote it
     std::unordered_map<uint32_t, pcrel_high> pcrel_hi;             // by auipc address
     std::map<std::pair<uint32_t, uint32_t>, data_sum> data_sums;  // (section, offset) -> sum
     std::vector<refusal> refusals;
 };
-
-// The code segment's words: the code sections at their addresses, each padded
-// with zero bytes to a whole word, and nops between them. The words that are
-// not instructions get the decoder's diagnostics, as tamsel gives them.
-std::vector<uint32_t> build_code(const riscv_elf& elf, const placement& placed) {
-    std::vector<uint32_t> words((placed.code_end - INITIAL_CODE_OFFSET) / 4, NOP);
-    for (size_t index : placed.code_order) {
-        const std::vector<uint8_t>& bytes = elf.sections[index].contents;
-        const size_t first = (placed.address[index] - INITIAL_CODE_OFFSET) / 4;
-        for (size_t at = 0; at < bytes.size(); at += 4)
-            words[first + at / 4] = read_le(bytes, at, static_cast<unsigned>(std::min<size_t>(4, bytes.size() - at)));
-    }
-    unidentified_words seen;
-    for (uint32_t word : words)
-        if (!has_known_opcode(bits(word, 6, 0))) note_unidentified(decode_quietly(word), seen);
-    report_unlisted(seen);
-    return words;
-}
 
 uint32_t place_of(const link_state& s, const relocation& relo) { return s.placed.address[relo.section_index] + relo.addr; }
 
@@ -155,15 +137,14 @@ bool labels_data_in_code(const link_state& s, const relocation& relo) {
     const symbol& sym = s.elf.symtab[relo.symbol_index];
     const int32_t index = sym.sh_index;
     if (index <= 0 || index >= SHN_LORESERVE || static_cast<size_t>(index) >= s.elf.sections.size() ||
-        !is_code_section(s.elf.sections[static_cast<size_t>(index)]) || !is_user_label(sym))
+        !is_code_section(s.elf.sections[static_cast<size_t>(index)]))
         return false;
     const size_t at = (sym.value - INITIAL_CODE_OFFSET) / 4;
-    return at < s.code.size() && !has_known_opcode(bits(s.code[at], 6, 0));
+    return at < s.unidentified.size() && s.unidentified[at];
 }
 
-void apply_relocation(link_state& s, const relocation& relo) {
+void apply_relocation(link_state& s, const relocation& relo, const relocation_rule* rule) {
     if (!s.placed.placed[relo.section_index]) return;  // a section that is not in the image
-    const relocation_rule* rule = find_relocation_rule(relo.type);
     if (!rule || rule->value == value_rule::REFUSED)
         return s.refusals.push_back({UNSUPPORTED, &relo, field::NONE, 0, {}});
     if (rule->value == value_rule::MARKER) return;
@@ -250,13 +231,16 @@ result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings,
     auto placed = place_sections(elf);
     if (!placed) return std::unexpected(placement_refusal(elf, source, placed.error()));
     rebase_symbols(elf, *placed);
-    if (auto refusal = compressed_refusal(elf, source)) return std::unexpected(*refusal);
-    if (auto refusal = misplaced_data_refusal(elf, *placed, source)) return std::unexpected(*refusal);
+    if (auto refusal = undecodable_code_refusal(elf, *placed, source)) return std::unexpected(*refusal);
 
-    link_state s{elf, *placed, warnings, build_code(elf, *placed), {}, {}, {}, {}};
+    auto [code, unidentified] = build_code(elf, *placed);
+    link_state s{elf, *placed, warnings, std::move(code), std::move(unidentified), {}, {}, {}, {}};
     s.patched.assign(s.code.size(), false);
     collect_pcrel_hi(s);
-    for (const relocation& relo : elf.relocations) apply_relocation(s, relo);
+    for (const relocation& relo : elf.relocations) {
+        const relocation_rule* rule = find_relocation_rule(relo.type);
+        apply_relocation(s, relo, rule);
+    }
     write_data_sums(s);
     if (!s.refusals.empty()) return std::unexpected(refusals_text(s.refusals, elf, *placed, source));
     halve_numeric_jumps(s, source_path);

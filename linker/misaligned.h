@@ -11,10 +11,10 @@
 
 struct misaligned_code {
     size_t section;  // index of the first code section that shows it
-    bool certain;    // an instruction's relocation lies off the boundary; otherwise a label or the size does
+    bool certain;    // a relocation lies off the boundary; otherwise a label or the size does
 };
 
-// A code section whose instruction relocations, labels or size are not all on
+// A code section whose relocations, labels or size are not all on
 // 4-byte boundaries (a label at the section's very end counts not), once the
 // symbols are placed.
 std::optional<misaligned_code> find_misaligned_code(const riscv_elf& elf, const placement& placed);

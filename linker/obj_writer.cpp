@@ -19,25 +19,22 @@ void put32(std::vector<uint8_t>& out, uint32_t value) {
 }  // namespace
 
 std::vector<uint8_t> obj_image(const riscv_elf& elf, const placement& placed, const std::vector<uint32_t>& code) {
-    std::vector<const symbol*> symbols;  // all but the assembler's mapping symbols
-    for (const symbol& sym : elf.symtab)
-        if (!is_mapping_symbol(sym)) symbols.push_back(&sym);
     size_t size = 14 + 4 * code.size();
     for (size_t index : placed.data_order) size += 10 + elf.sections[index].contents.size();
-    for (const symbol* sym : symbols) size += 10 + sym->name.size();
     std::vector<uint8_t> out;
-    out.reserve(size);
+    out.reserve(size);  // the symbols' blocks, which are smaller, may grow it once
     put32(out, MAGIC_WORD);
     put16(out, CODE_INDICATOR);
     put32(out, INITIAL_CODE_OFFSET);
     put32(out, static_cast<uint32_t>(code.size()));
     for (uint32_t word : code) put32(out, word);
     for (size_t index : placed.data_order) write_data_section(elf.sections[index], out, placed.address[index]);
-    for (const symbol* sym : symbols) {
+    for (const symbol& sym : elf.symtab) {
+        if (is_mapping_symbol(sym)) continue;
         put16(out, SYMB_INDICATOR);
-        put32(out, sym->value);
-        put32(out, static_cast<uint32_t>(sym->name.size()));
-        out.insert(out.end(), sym->name.begin(), sym->name.end());
+        put32(out, sym.value);
+        put32(out, static_cast<uint32_t>(sym.name.size()));
+        out.insert(out.end(), sym.name.begin(), sym.name.end());
     }
     return out;
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "decoder.h"
+#include "elf_loader.h"
 
 #include <cstdint>
 #include <expected>
@@ -56,8 +57,10 @@ std::string relocation_type_name(uint32_t type);
 
 // The words of the source that write a relocation of this type; empty when any word may.
 std::string_view words_writing(uint32_t type);
-// Those of a conditional branch.
-std::string_view words_writing_branches();
+// Those that wrote `relo`, whose section holds `bytes`. An assembler may write
+// a conditional branch as the inverted branch over a jal (clang 19 does for a
+// label in another section): such a jal came from a branch's line or a jump's.
+std::string_view words_writing(const relocation& relo, const std::vector<uint8_t>& bytes);
 
 // The values a field can hold: lo..hi, a multiple of `step`.
 struct field_reach {
