@@ -5,8 +5,8 @@
 // messages that never say "compressed". orrik refuses them first, once.
 #pragma once
 
-#include "describe.h"
 #include "elf_loader.h"
+#include "source_scan.h"
 
 #include <optional>
 #include <string>

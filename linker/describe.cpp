@@ -1,11 +1,9 @@
 #include "describe.h"
 
+#include "code_words.h"
 #include "compressed.h"
 #include "hex_text.h"
-#include "hints.h"
-#include "misaligned.h"
 #include "printable.h"
-#include "relocate.h"
 
 #include <algorithm>
 #include <map>
@@ -226,11 +224,6 @@ std::string jumps_not_in_words_unlisted(uint64_t count) {
            "of 4, left as they are (only the first " + std::to_string(LISTED_LINES) + " are listed)";
 }
 
-std::string system_calls_warning(source_lines& source) {
-    const auto line = first_line(source, "ecall");
-    return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "warning") +
-           std::string(NO_SYSTEM_CALLS);
-}
 
 std::optional<std::string> undecodable_code_refusal(const riscv_elf& elf, const placement& placed,
                                                     source_lines& source) {

@@ -74,9 +74,6 @@ std::string placement_refusal(const riscv_elf& elf, source_lines& source, const 
 std::optional<std::string> undecodable_code_refusal(const riscv_elf& elf, const placement& placed,
                                                     source_lines& source);
 
-// The warning for a program that links with system calls in it, which stop it there.
-std::string system_calls_warning(source_lines& source);
-
 // The warning about a branch or jal whose distance, a number in the source, is
 // not a multiple of 4.
 std::string jump_not_in_words(const std::string& instruction, const std::string& place);

@@ -4,6 +4,7 @@
 #include "bits.h"
 #include "decoder.h"
 #include "describe.h"
+#include "hints.h"
 #include "obj_writer.h"
 #include "opcodes.h"
 #include "code_words.h"
