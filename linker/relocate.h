@@ -59,7 +59,7 @@ std::string relocation_type_name(uint32_t type);
 std::string_view words_writing(uint32_t type);
 // Those that wrote `relo`, whose section holds `bytes`. An assembler may write
 // a conditional branch as the inverted branch over a jal (clang 19 does for a
-// label in another section): such a jal came from a branch's line or a jump's.
+// label in another section): for such a jal, those of a branch.
 std::string_view words_writing(const relocation& relo, const std::vector<uint8_t>& bytes);
 
 // The values a field can hold: lo..hi, a multiple of `step`.

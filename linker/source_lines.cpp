@@ -14,11 +14,17 @@ const std::vector<source_line>& lines_naming(source_lines& source, const std::st
     return lines->second;
 }
 
-// The words that wrote `relo`, one of elf.relocations.
-std::string_view words_of(const riscv_elf& elf, const relocation& relo) {
+// The words that wrote `relo`, one of elf.relocations. A jal that its bytes
+// show as a branch's came from a branch when a branch names its label; a
+// learner's own branch over a jump does not.
+std::string_view words_of(source_lines& source, const riscv_elf& elf, const relocation& relo) {
     static const std::vector<uint8_t> NO_BYTES;
     const bool known = relo.section_index < elf.sections.size();
-    return words_writing(relo, known ? elf.sections[relo.section_index].contents : NO_BYTES);
+    const std::string_view words = words_writing(relo, known ? elf.sections[relo.section_index].contents : NO_BYTES);
+    if (words == words_writing(relo.type) || relo.symbol_index >= elf.symtab.size()) return words;
+    const auto& lines = lines_naming(source, elf.symtab[relo.symbol_index].name, words);
+    const bool by_a_branch = !lines.empty() && is_one_of(first_word(statement_of(lines.front().text)), words);
+    return by_a_branch ? words : words_writing(relo.type);
 }
 
 }  // namespace
@@ -39,12 +45,12 @@ std::optional<source_line> line_of(source_lines& source, const riscv_elf& elf, c
     if (relo.symbol_index >= elf.symtab.size()) return std::nullopt;
     const symbol& sym = elf.symtab[relo.symbol_index];
     if (!is_user_label(sym)) return std::nullopt;
-    const std::string_view words = words_of(elf, relo);
+    const std::string_view words = words_of(source, elf, relo);
     if (!source.nth_use) {
         std::map<std::pair<uint32_t, std::string_view>, size_t> seen;
         source.nth_use.emplace();
         for (const relocation& r : elf.relocations)
-            source.nth_use->push_back(seen[{r.symbol_index, words_of(elf, r)}]++);
+            source.nth_use->push_back(seen[{r.symbol_index, words_of(source, elf, r)}]++);
     }
     const auto& lines = lines_naming(source, sym.name, words);
     if (lines.empty()) return std::nullopt;

@@ -449,6 +449,33 @@ TEST(Link, RepeatedMessagesAreListedUpToABound) {
                                    "of 4, left as they are (only the first 16 are listed)\n"));
 }
 
+// An assembler may write a branch to a label it cannot reach as the inverted
+// branch over a jal, as clang 19 does for a label in another section: the
+// jal's refusal names the branch's line, and a jump's own jal its own line,
+// whichever order the source gives them in.
+TEST(Link, ABranchWrittenAsAJalIsTracedToItsLine) {
+    const test::scratch_dir dir;
+    const std::string source = (dir.path / "prog.s").string();
+    const std::string into_data = ": error: 'buffer' is a label in .data; code can only branch or jump to code";
+    const std::pair<std::string, std::string> rows[] = {
+        {"main: beqz a0, buffer\n  j buffer\n", source + ":1" + into_data + "\n" + source + ":2" + into_data},
+        {"  j buffer\nmain: beqz a0, buffer\n", source + ":2" + into_data + "\n" + source + ":1" + into_data},
+        // The learner's own branch over a jump, which an assembler that does not relax writes so.
+        {"main: bnez a0, 1f\n  j buffer\n1: j buffer\n", source + ":2" + into_data + "\n" + source + ":3" + into_data},
+    };
+    for (const auto& [text, expected] : rows) {
+        test::write_file(source, text + "  .data\nbuffer: .word 0\n");
+        riscv_elf elf = small_object();
+        elf.sections[1] = code_section(".text", {enc::bne(10, 0, 8), enc::jal(0, 0), enc::jal(0, 0)});
+        elf.symtab.push_back(symbol{"buffer", 0, 0, false, 2});
+        elf.relocations = {{4, 3, R_RISCV_JAL, 0, 1}, {8, 3, R_RISCV_JAL, 0, 1}};
+        std::ostringstream warnings;
+        auto refused = link_object(elf, warnings, source);
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(refused.error(), expected) << text;
+    }
+}
+
 TEST(Link, FailedWritesAreReportedAndLeaveNothing) {
     const std::vector<uint8_t> image(100000, 0xab);
     auto missing = write_obj_file("/no/such/folder/prog.o", image);
