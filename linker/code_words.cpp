@@ -20,10 +20,11 @@ code_words build_code(const riscv_elf& elf, const placement& placed) {
         }
     }
     unidentified_words seen;
-    code.unidentified.assign(code.words.size(), false);
+    code.data.assign(code.words.size(), false);
     for (size_t i = 0; i < code.words.size(); ++i) {
-        if (has_known_opcode(bits(code.words[i], 6, 0))) continue;
-        code.unidentified[i] = true;
+        const uint32_t opcode = bits(code.words[i], 6, 0);
+        if (has_known_opcode(opcode)) continue;
+        code.data[i] = opcode != OPCODE_SYSTEM;
         note_unidentified(decode_quietly(code.words[i]), seen);
     }
     report_unlisted(seen);

@@ -1,6 +1,6 @@
 // The code segment as the linker patches it: words from 0x10000000 on, as the
 // assembler wrote them (little-endian instruction words), which of them are
-// not instructions, and whether data among them has moved instructions off
+// data, and whether data among them has moved instructions off
 // their 4-byte boundary.
 #pragma once
 
@@ -14,7 +14,7 @@
 
 struct code_words {
     std::vector<uint32_t> words;
-    std::vector<bool> unidentified;  // by word: not an instruction, as the decoder says
+    std::vector<bool> data;  // by word: no instruction of RISC-V's (the decoder's unknown words but `ecall`'s kind)
 };
 
 // The code sections at their addresses, each padded with zero bytes to a whole

@@ -2,12 +2,12 @@
 
 #include "align.h"
 #include "bits.h"
+#include "code_words.h"
 #include "decoder.h"
 #include "describe.h"
 #include "hints.h"
 #include "obj_writer.h"
 #include "opcodes.h"
-#include "code_words.h"
 #include "place.h"
 #include "relocate.h"
 #include "riscv_constants.h"
@@ -47,8 +47,8 @@ struct link_state {
     const placement& placed;
     std::ostream& warnings;
     std::vector<uint32_t> code;
-    std::vector<bool> unidentified;  // by code word: not an instruction, as the decoder says
-    std::vector<bool> patched;       // by code word: a relocation wrote it
+    std::vector<bool> data;     // by code word: no instruction of RISC-V's
+    std::vector<bool> patched;  // by code word: a relocation wrote it
     std::unordered_map<uint32_t, pcrel_high> pcrel_hi;             // by auipc address
     std::map<std::pair<uint32_t, uint32_t>, data_sum> data_sums;  // (section, offset) -> sum
     std::vector<refusal> refusals;
@@ -141,7 +141,7 @@ bool labels_data_in_code(const link_state& s, const relocation& relo) {
         !is_code_section(s.elf.sections[static_cast<size_t>(index)]))
         return false;
     const size_t at = (sym.value - INITIAL_CODE_OFFSET) / 4;
-    return at < s.unidentified.size() && s.unidentified[at];
+    return at < s.data.size() && s.data[at];
 }
 
 void apply_relocation(link_state& s, const relocation& relo, const relocation_rule* rule) {
@@ -234,8 +234,8 @@ result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings,
     rebase_symbols(elf, *placed);
     if (auto refusal = undecodable_code_refusal(elf, *placed, source)) return std::unexpected(*refusal);
 
-    auto [code, unidentified] = build_code(elf, *placed);
-    link_state s{elf, *placed, warnings, std::move(code), std::move(unidentified), {}, {}, {}, {}};
+    auto [code, data] = build_code(elf, *placed);
+    link_state s{elf, *placed, warnings, std::move(code), std::move(data), {}, {}, {}, {}};
     s.patched.assign(s.code.size(), false);
     collect_pcrel_hi(s);
     for (const relocation& relo : elf.relocations) {
