@@ -106,7 +106,7 @@ Instruction decode_instruction(uint32_t instruction) {
 
 std::string instr_to_string(const Instruction& instr) {
     std::ostringstream out;
-    out << instr.mnemonic << '\t' << std::dec;
+    out << instr.mnemonic << '\t';
     switch (instr.type) {
         case R_TYPE: out << 'x' << instr.rd << ", x" << instr.rs1 << ", x" << instr.rs2; break;
         case I_TYPE:

@@ -14,6 +14,7 @@ constexpr uint32_t OPCODE_LUI = 0x37;
 constexpr uint32_t OPCODE_BRANCH = 0x63;
 constexpr uint32_t OPCODE_JALR = 0x67;
 constexpr uint32_t OPCODE_JAL = 0x6f;
+constexpr uint32_t OPCODE_SYSTEM = 0x73;  // ecall and the like: instructions this machine does not run
 
 // Whole words the linker writes or looks for.
 constexpr uint32_t NOP = 0x00000013;    // addi x0, x0, 0

@@ -8,8 +8,8 @@
 // off, and a second copy with it on must assemble to the same code.
 #pragma once
 
-#include "describe.h"
 #include "elf_loader.h"
+#include "source_scan.h"
 
 #include <optional>
 #include <string>

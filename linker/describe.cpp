@@ -1,15 +1,12 @@
 #include "describe.h"
 
+#include "code_words.h"
+#include "compressed.h"
 #include "hex_text.h"
 #include "printable.h"
-#include "relocate.h"
-
-#include <sys/stat.h>
 
 #include <algorithm>
-#include <cctype>
-#include <fstream>
-#include <sstream>
+#include <map>
 
 namespace {
 
@@ -28,20 +25,107 @@ size_t spelling_distance(const std::string& a, const std::string& b) {
     return d[a.size()][b.size()];
 }
 
-bool is_name_char(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '$'; }
+// The words of one refusal, after "FILE:LINE: error: ".
+struct wording {
+    const riscv_elf& elf;
+    const placement& placed;
+    source_lines& source;
+    std::map<std::string, std::optional<std::string>> guesses;  // by undefined name
 
-std::string trimmed(const std::string& s) {
-    const size_t first = s.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+    std::string place(const relocation& relo) const {
+        return describe_place(elf, placed, relo.section_index, relo.addr);
+    }
+    std::string target(const relocation& relo) const { return describe_target(elf, relo.symbol_index, relo.addend); }
+};
+
+std::string unsupported(const relocation_rule* rule, const std::string& name, const std::string& place) {
+    if (rule && rule->hint_replaces_refusal) return name + " at " + place + ": " + std::string(rule->hint);
+    const std::string hint = rule && !rule->hint.empty() ? "; " + std::string(rule->hint) : "";
+    return "relocation " + name + " at " + place + " is not supported by orrik" + hint;
+}
+
+std::string undefined_label(wording& w, const relocation& relo, const std::optional<source_line>& line) {
+    const std::string& name = w.elf.symtab[relo.symbol_index].name;
+    std::string message = "undefined label '" + name + "' at " + w.place(relo);
+    if (line) message += " (line " + std::to_string(line->number) + ": " + line->text + ")";
+    auto [guess, added] = w.guesses.try_emplace(name);
+    if (added) guess->second = closest_label(w.elf, name);
+    if (guess->second) message += "; did you mean '" + *guess->second + "'?";
+    return message;
+}
+
+std::string out_of_reach(const wording& w, const relocation& relo, field into, int64_t distance) {
+    const field_reach reach = row_of(into).reach;
+    const std::string target = w.target(relo);
+    std::string message = std::string(into == field::B ? "branch" : "jump") + " at " + w.place(relo) + " to '" +
+                          target + "' is " + std::to_string(distance) + " bytes away, ";
+    if (distance % reach.step != 0)
+        return message + "not a multiple of 4: instructions lie on 4-byte boundaries";
+    message += "beyond its reach of " + std::to_string(reach.lo) + ".." + std::to_string(reach.hi) + " bytes; ";
+    if (into == field::B)
+        return message + "invert the condition and branch over a 'j " + target + "' instead";
+    return message + "use 'call " + target + "' or 'tail " + target + "' instead, which reach any address";
+}
+
+std::string outside_section(const wording& w, const relocation& relo, field into) {
+    std::string message = "relocation at offset " + hex_text(relo.addr) + " lies outside " +
+                          w.elf.sections[relo.section_index].name;
+    if (into == field::CALL) message += ": a call needs its auipc and its jalr there";
+    return message;
+}
+
+std::string data_label_in_code(wording& w, const relocation& relo) {
+    const symbol& sym = w.elf.symtab[relo.symbol_index];
+    const auto line = line_defining(w.source, sym.name);
+    const std::string directive = line ? "'" + first_word(statement_of(line->text)) + "' at line " +
+                                             std::to_string(line->number) + " puts data"
+                                       : "data lies";
+    return "'" + sym.name + "' labels data among the instructions of " +
+           w.elf.sections[static_cast<size_t>(sym.sh_index)].name + " (" + directive +
+           " there), which a program can neither load nor run: the code segment holds instructions; move the data "
+           "after '.data'";
+}
+
+std::string worded(wording& w, const refusal& r, const std::optional<source_line>& line) {
+    const relocation& relo = *r.relo;
+    const std::string type_name = relocation_type_name(relo.type);
+    switch (r.kind) {
+        case refusal_kind::UNSUPPORTED: return unsupported(find_relocation_rule(relo.type), type_name, w.place(relo));
+        case refusal_kind::UNDEFINED_LABEL: return undefined_label(w, relo, line);
+        case refusal_kind::NO_SUCH_SYMBOL:
+            return "relocation at offset " + hex_text(relo.addr) + " names symbol " +
+                   std::to_string(relo.symbol_index) + ", but the symbol table has " +
+                   std::to_string(w.elf.symtab.size()) + " entries";
+        case refusal_kind::OUTSIDE_SECTION: return outside_section(w, relo, r.into);
+        case refusal_kind::PCREL_LO_WITHOUT_HI:
+            return "%pcrel_lo at " + w.place(relo) + " has no %pcrel_hi relocation at the label it names";
+        case refusal_kind::DATA_IN_CODE:
+            return "data at " + w.place(relo) + " refers to '" + w.target(relo) +
+                   "': a program cannot load from the code segment, so tables belong in .data "
+                   "(write '.data' before the table)";
+        case refusal_kind::INSTRUCTION_IN_DATA:
+            return "relocation " + type_name + " at " + w.place(relo) + " patches an instruction, but " +
+                   w.elf.sections[relo.section_index].name + " holds data";
+        case refusal_kind::JUMP_INTO_DATA: {
+            const symbol& sym = w.elf.symtab[relo.symbol_index];
+            const std::string label = is_user_label(sym) ? sym.name : w.target(relo);
+            return "'" + label + "' is a label in " + r.text + "; code can only branch or jump to code";
+        }
+        case refusal_kind::DATA_LABEL_IN_CODE: return data_label_in_code(w, relo);
+        case refusal_kind::OUT_OF_REACH: return out_of_reach(w, relo, r.into, r.number);
+        case refusal_kind::DOES_NOT_FIT: {
+            const field_row& row = row_of(r.into);
+            return "the value " + std::to_string(r.number) + " does not fit the " + std::to_string(row.data_bits) +
+                   "-bit field at " + w.place(relo) + " (" + std::to_string(row.reach.lo) + ".." +
+                   std::to_string(row.reach.hi) + ")";
+        }
+        case refusal_kind::WRONG_FORMAT: return r.text + " at " + w.place(relo);
+        case refusal_kind::UNPATCHABLE: return r.text;
+    }
+    return r.text;
 }
 
 }  // namespace
-
-bool is_user_label(const symbol& sym) {
-    return !sym.name.empty() && !sym.name.starts_with(".L") && sym.kind != STT_SECTION && sym.kind != STT_FILE &&
-           !is_mapping_symbol(sym);
-}
 
 std::string describe_place(const riscv_elf& elf, const placement& placed, uint32_t section_index, uint32_t offset) {
     const std::string& section_name = elf.sections[section_index].name;
@@ -85,190 +169,76 @@ std::optional<std::string> closest_label(const riscv_elf& elf, const std::string
     return best;
 }
 
-std::string read_text_file(const std::string& path) {
-    // A FIFO or a device would hang or give other bytes than the assembler read.
-    struct stat info {};
-    if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool is_one_of(const std::string& word, std::string_view words) {
-    if (word.empty()) return false;
-    for (size_t at = 0; at < words.size();) {
-        const size_t end = std::min(words.find(' ', at), words.size());
-        const std::string_view candidate = words.substr(at, end - at);
-        if (candidate.size() == word.size() &&
-            std::equal(word.begin(), word.end(), candidate.begin(),
-                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }))
-            return true;
-        at = end + 1;
-    }
-    return false;
-}
-
-std::string statement_of(const std::string& line) {
-    // The comment starts at a '#' outside a string.
-    size_t end = 0;
-    for (bool in_string = false; end < line.size(); ++end) {
-        if (in_string && line[end] == '\\') ++end;
-        else if (line[end] == '"') in_string = !in_string;
-        else if (!in_string && line[end] == '#') break;
-    }
-    std::string code = trimmed(line.substr(0, end));
-    // Label definitions: a name and a colon, as many as there are.
-    for (;;) {
-        size_t at = 0;
-        while (at < code.size() && is_name_char(code[at])) ++at;
-        if (at == 0 || at == code.size() || code[at] != ':') return code;
-        code = trimmed(code.substr(at + 1));
-    }
-}
-
-std::string first_word(const std::string& statement) {
-    return statement.substr(0, statement.find_first_of(" \t"));
-}
-
-std::vector<source_line> lines_mentioning(const std::string& text, const std::string& name) {
-    std::vector<source_line> found;
-    if (name.empty()) return found;
-    std::istringstream in(text);
-    std::string line;
-    for (size_t number = 1; std::getline(in, line); ++number) {
-        const std::string code = statement_of(line);
-        for (size_t at = code.find(name); at != std::string::npos; at = code.find(name, at + 1)) {
-            const size_t end = at + name.size();
-            if ((at == 0 || !is_name_char(code[at - 1])) && (end == code.size() || !is_name_char(code[end]))) {
-                found.push_back({number, trimmed(line)});
-                break;
-            }
-        }
-    }
-    return found;
-}
-
-std::vector<source_line> lines_using(const std::string& text, const std::string& name, std::string_view words) {
-    std::vector<source_line> all = lines_mentioning(text, name);
-    std::vector<source_line> by_word;
-    for (const source_line& line : all)
-        if (is_one_of(first_word(statement_of(line.text)), words)) by_word.push_back(line);
-    return by_word.empty() ? all : by_word;
-}
-
-std::optional<source_line> first_line_starting(const std::string& text, std::string_view words,
-                                               const std::function<bool(const std::string&)>& accept) {
-    std::istringstream in(text);
-    std::string line;
-    for (size_t number = 1; std::getline(in, line); ++number) {
-        const std::string statement = statement_of(line);
-        if (statement.empty()) continue;
-        if ((words.empty() || is_one_of(first_word(statement), words)) && (!accept || accept(statement)))
-            return source_line{number, trimmed(line)};
-    }
-    return std::nullopt;
-}
-
-std::string_view words_writing(uint32_t type) {
-    constexpr std::string_view BRANCHES = "beq bne blt bge bltu bgeu beqz bnez blez bgez bltz bgtz bgt ble bgtu bleu";
-    constexpr std::string_view LOADS_AND_JALR = "addi lb lh lw lbu lhu jalr";
-    constexpr std::string_view STORES = "sb sh sw";
-    constexpr std::pair<uint32_t, std::string_view> WORDS[] = {
-        {R_RISCV_BRANCH, BRANCHES},
-        {R_RISCV_RVC_BRANCH, BRANCHES},
-        {R_RISCV_JAL, "jal j"},
-        {R_RISCV_RVC_JUMP, "jal j"},
-        {R_RISCV_CALL, "call tail jump"},
-        {R_RISCV_CALL_PLT, "call tail jump"},
-        {R_RISCV_PCREL_HI20, "la lla auipc lb lh lw lbu lhu sb sh sw"},
-        {R_RISCV_GOT_HI20, "la lga auipc"},
-        {R_RISCV_HI20, "lui"},
-        {R_RISCV_LO12_I, LOADS_AND_JALR},
-        {R_RISCV_PCREL_LO12_I, LOADS_AND_JALR},
-        {R_RISCV_LO12_S, STORES},
-        {R_RISCV_PCREL_LO12_S, STORES},
-    };
-    for (const auto& [number, words] : WORDS)
-        if (number == type) return words;
-    const relocation_rule* rule = find_relocation_rule(type);
-    if (rule && is_data_field(rule->into)) return ".word .half .byte .2byte .4byte .long .short .int .hword";
-    return {};
-}
-
 std::string diagnostic_start(const std::string& file, std::optional<size_t> line, std::string_view severity) {
     std::string start;
     if (!file.empty()) start = printable(file) + (line ? ":" + std::to_string(*line) : "") + ": ";
     return start + std::string(severity) + ": ";
 }
 
-std::string unsupported(uint32_t type, const std::string& place) {
-    const std::string name = relocation_type_name(type);
-    if (type == R_RISCV_GOT_HI20)
-        return name + " at " + place +
-               ": position-independent code is not supported; remove '.option pic' from the program, or "
-               "compile it without -fPIC or -fpic";
-    return "relocation " + name + " at " + place + " is not supported by orrik" + refusal_hint(type);
-}
-
-std::string undefined_label(const std::string& name, const std::string& place, const std::optional<source_line>& line,
-                            const std::optional<std::string>& guess) {
-    std::string message = "undefined label '" + name + "' at " + place;
-    if (line) message += " (line " + std::to_string(line->number) + ": " + line->text + ")";
-    if (guess) message += "; did you mean '" + *guess + "'?";
-    return message;
-}
-
-std::string out_of_reach(field into, const std::string& place, const std::string& target, int64_t distance) {
-    const field_reach reach = row_of(into).reach;
-    const std::string what = into == field::B ? "branch" : "jump";
-    std::string message = what + " at " + place + " to '" + target + "' is " + std::to_string(distance) +
-                          " bytes away, ";
-    if (distance % reach.step != 0)
-        return message + "not a multiple of 4: instructions lie on 4-byte boundaries";
-    message += "beyond its reach of " + std::to_string(reach.lo) + ".." + std::to_string(reach.hi) + " bytes; ";
-    if (into == field::B)
-        return message + "invert the condition and branch over a 'j " + target + "' instead";
-    return message + "use 'call " + target + "' or 'tail " + target + "' instead, which reach any address";
-}
-
-std::string outside_section(uint32_t offset, const std::string& section_name, field into) {
-    std::string message = "relocation at offset " + hex_text(offset) + " lies outside " + section_name;
-    if (into == field::CALL) message += ": a call needs its auipc and its jalr there";
-    return message;
-}
-
-std::string no_such_symbol(uint32_t offset, uint32_t symbol_index, size_t symbols) {
-    return "relocation at offset " + hex_text(offset) + " names symbol " + std::to_string(symbol_index) +
-           ", but the symbol table has " + std::to_string(symbols) + " entries";
-}
-
-std::string pcrel_lo_without_hi(const std::string& place) {
-    return "%pcrel_lo at " + place + " has no %pcrel_hi relocation at the label it names";
-}
-
-std::string data_in_code(const std::string& place, const std::string& target) {
-    return "data at " + place + " refers to '" + target +
-           "': a program cannot load from the code segment, so tables belong in .data "
-           "(write '.data' before the table)";
-}
-
-std::string instruction_in_data(uint32_t type, const std::string& place, const std::string& section_name) {
-    return "relocation " + relocation_type_name(type) + " at " + place + " patches an instruction, but " +
-           section_name + " holds data";
-}
-
-std::string jump_into_data(const std::string& label, const std::string& section_name) {
-    return "'" + label + "' is a label in " + section_name + "; code can only branch or jump to code";
-}
-
-std::string value_does_not_fit(int64_t value, field into, const std::string& place) {
-    const field_row& row = row_of(into);
-    return "the value " + std::to_string(value) + " does not fit the " + std::to_string(row.data_bits) +
-           "-bit field at " + place + " (" + std::to_string(row.reach.lo) + ".." + std::to_string(row.reach.hi) + ")";
-}
-
 std::string jump_not_in_words(const std::string& instruction, const std::string& place) {
     return "'" + instruction + "' at " + printable(place) +
            " jumps by a number of bytes that is not a multiple of 4; left as it is";
+}
+
+std::string refusals_text(const std::vector<refusal>& refusals, const riscv_elf& elf, const placement& placed,
+                          source_lines& source) {
+    wording w{elf, placed, source, {}};
+    std::vector<std::string> lines;
+    for (const refusal& r : refusals) {
+        if (lines.size() == LISTED_LINES) {
+            lines.push_back(diagnostic_start(source.path, std::nullopt, "error") +
+                            std::to_string(refusals.size() - LISTED_LINES) + " more errors (only the first " +
+                            std::to_string(LISTED_LINES) + " are listed)");
+            break;
+        }
+        // The patcher's own reason for a word of no patchable format stops orrik as it always has: alone.
+        if (r.kind == refusal_kind::UNPATCHABLE) {
+            lines.push_back(r.text);
+            continue;
+        }
+        const auto line = line_of(source, elf, *r.relo);
+        lines.push_back(diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "error") +
+                        worded(w, r, line));
+    }
+    std::string text;
+    // Each names labels or quotes the source, either of which may hold control characters.
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + printable(line);
+    return text;
+}
+
+std::string placement_refusal(const riscv_elf& elf, source_lines& source, const std::string& error) {
+    std::optional<size_t> line;
+    for (const section& sec : elf.sections) {
+        if (!is_code_section(sec) || sec.header.sh_addralign <= MAX_CODE_ALIGNMENT) continue;
+        const auto asks = [&](const std::string& statement) {
+            return alignment_asked(statement) == sec.header.sh_addralign;
+        };
+        if (auto found = first_line(source, ".align .p2align .balign", asks)) line = found->number;
+        break;
+    }
+    return diagnostic_start(source.path, line, "error") + error;
+}
+
+std::string jumps_not_in_words_unlisted(uint64_t count) {
+    return std::to_string(count - LISTED_LINES) + " more branches or jumps by a number of bytes that is not a multiple "
+           "of 4, left as they are (only the first " + std::to_string(LISTED_LINES) + " are listed)";
+}
+
+std::optional<std::string> compressed_code_refusal(const riscv_elf& elf, source_lines& source) {
+    if (!object_names_compressed(elf)) return std::nullopt;
+    const auto line = line_turning_compression_on(text_of(source));
+    return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "error") +
+           std::string(COMPRESSED_REFUSAL);
+}
+
+std::optional<std::string> undecodable_code_refusal(const riscv_elf& elf, const placement& placed,
+                                                    source_lines& source) {
+    const auto misaligned = find_misaligned_code(elf, placed);
+    if (!misaligned) return std::nullopt;
+    const auto line = data_among_instructions(text_of(source));
+    if (!line && !misaligned->certain) return std::nullopt;  // data at the end, say, which harms nothing
+    const std::string what = line ? "'" + first_word(statement_of(line->text)) + "' puts data" : "data";
+    return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "error") + what +
+           " among the instructions of " + elf.sections[misaligned->section].name +
+           ", which leaves the instructions after it off their 4-byte boundary; move it after '.data'";
 }

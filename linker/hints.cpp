@@ -81,3 +81,9 @@ void write_idiom_hints(const std::string& source_path, std::ostream& out) {
     if (auto line = first_line_starting(text, "ecall"))
         out << diagnostic_start(source_path, line->number, "note") << NO_SYSTEM_CALLS << std::endl;
 }
+
+std::string system_calls_warning(source_lines& source) {
+    const auto line = first_line(source, "ecall");
+    return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "warning") +
+           std::string(NO_SYSTEM_CALLS);
+}

@@ -2,20 +2,18 @@
 
 #include "align.h"
 #include "bits.h"
-#include "compressed.h"
+#include "code_words.h"
 #include "decoder.h"
 #include "describe.h"
 #include "hints.h"
 #include "obj_writer.h"
 #include "opcodes.h"
 #include "place.h"
-#include "printable.h"
 #include "relocate.h"
 #include "riscv_constants.h"
-#include "word_report.h"
+#include "source_lines.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <map>
 #include <ostream>
 #include <unordered_map>
@@ -24,6 +22,8 @@ namespace {
 
 template <class T>
 using result = std::expected<T, std::string>;
+
+using enum refusal_kind;
 
 // A data field's value, summed over the relocations at one place so that an
 // ADD/SUB pair (a label difference) is checked as a whole, then written once.
@@ -46,35 +46,14 @@ struct link_state {
     riscv_elf& elf;
     const placement& placed;
     std::ostream& warnings;
-    const std::string& source_path;
-    std::optional<std::string> source;  // read when a message first needs it
     std::vector<uint32_t> code;
+    std::vector<bool> data;     // by code word: no instruction of RISC-V's
     std::vector<bool> patched;  // by code word: a relocation wrote it
     std::unordered_map<uint32_t, pcrel_high> pcrel_hi;             // by auipc address
     std::map<std::pair<uint32_t, uint32_t>, data_sum> data_sums;  // (section, offset) -> sum
-    std::optional<std::vector<size_t>> nth_use;  // by relocation: earlier ones of its symbol and words
-    std::map<std::pair<std::string, std::string_view>, std::vector<source_line>> lines_using;  // (name, words)
-    std::vector<std::string> errors;
+    std::vector<refusal> refusals;
     size_t addend_notes = 0;  // said once the program is known to link, so that they never precede a refusal
 };
-
-// The code segment's words: the code sections at their addresses, each padded
-// with zero bytes to a whole word, and nops between them. The words that are
-// not instructions get the decoder's diagnostics, as tamsel gives them.
-std::vector<uint32_t> build_code(const riscv_elf& elf, const placement& placed) {
-    std::vector<uint32_t> words((placed.code_end - INITIAL_CODE_OFFSET) / 4, NOP);
-    for (size_t index : placed.code_order) {
-        const std::vector<uint8_t>& bytes = elf.sections[index].contents;
-        const size_t first = (placed.address[index] - INITIAL_CODE_OFFSET) / 4;
-        for (size_t at = 0; at < bytes.size(); at += 4)
-            words[first + at / 4] = read_le(bytes, at, static_cast<unsigned>(std::min<size_t>(4, bytes.size() - at)));
-    }
-    unidentified_words seen;
-    for (uint32_t word : words)
-        if (!has_known_opcode(bits(word, 6, 0))) note_unidentified(decode_quietly(word), seen);
-    report_unlisted(seen);
-    return words;
-}
 
 uint32_t place_of(const link_state& s, const relocation& relo) { return s.placed.address[relo.section_index] + relo.addr; }
 
@@ -83,98 +62,42 @@ bool names_undefined(const riscv_elf& elf, const relocation& relo) {
     return relo.symbol_index != 0 && elf.symtab[relo.symbol_index].sh_index == SHN_UNDEF;
 }
 
-std::string where(const link_state& s, const relocation& relo) {
-    return describe_place(s.elf, s.placed, relo.section_index, relo.addr);
-}
-
-const std::string& source_text(link_state& s) {
-    if (!s.source) s.source = read_text_file(s.source_path);
-    return *s.source;
-}
-
-// The source line of a relocation. The n-th use of a label by the words that
-// write relocations of its type is most likely on the n-th line where such a
-// word names the label.
-std::optional<source_line> line_of(link_state& s, const relocation& relo) {
-    if (relo.symbol_index >= s.elf.symtab.size()) return std::nullopt;
-    const symbol& sym = s.elf.symtab[relo.symbol_index];
-    if (!is_user_label(sym)) return std::nullopt;
-    const std::string_view words = words_writing(relo.type);
-    if (!s.nth_use) {
-        std::map<std::pair<uint32_t, std::string_view>, size_t> seen;
-        s.nth_use.emplace();
-        for (const relocation& r : s.elf.relocations)
-            s.nth_use->push_back(seen[{r.symbol_index, words_writing(r.type)}]++);
-    }
-    auto [lines, added] = s.lines_using.try_emplace({sym.name, words});
-    if (added) lines->second = lines_using(source_text(s), sym.name, words);
-    if (lines->second.empty()) return std::nullopt;
-    const auto index = static_cast<size_t>(&relo - s.elf.relocations.data());  // `relo` is one of them
-    const size_t nth = index < s.nth_use->size() ? (*s.nth_use)[index] : 0;
-    return lines->second[std::min(nth, lines->second.size() - 1)];
-}
-
-std::string error_start(link_state& s, const std::optional<source_line>& line) {
-    return diagnostic_start(s.source_path, line ? std::optional(line->number) : std::nullopt, "error");
-}
-
-// One of orrik's refusals about a relocation, starting with its file and line.
-void refuse(link_state& s, const relocation& relo, const std::string& message) {
-    s.errors.push_back(error_start(s, line_of(s, relo)) + message);
-}
-
-void report_undefined(link_state& s, const relocation& relo) {
-    const std::string& name = s.elf.symtab[relo.symbol_index].name;
-    const auto line = line_of(s, relo);
-    s.errors.push_back(error_start(s, line) + undefined_label(name, where(s, relo), line, closest_label(s.elf, name)));
-}
-
 // Where a relocation's field lies must be inside its section.
 bool place_is_inside(link_state& s, const relocation& relo, field into) {
     const uint64_t size = s.elf.sections[relo.section_index].header.sh_size;
     if (uint64_t{relo.addr} + row_of(into).place_bytes <= size) return true;
-    refuse(s, relo, outside_section(relo.addr, s.elf.sections[relo.section_index].name, into));
+    s.refusals.push_back({OUTSIDE_SECTION, &relo, into, 0, {}});
     return false;
 }
 
-void patch_word(link_state& s, const relocation& relo, uint32_t address, field into, uint32_t value) {
-    const size_t index = (address - INITIAL_CODE_OFFSET) / 4;
-    const Instruction word = decode_quietly(s.code[index]);  // build_code has reported it
-    auto result = relocate_instruction(word, into, value);
-    if (!result) {
+// A call patches its auipc (U) and its jalr (I); every other field lies in one word.
+void apply_to_code(link_state& s, const relocation& relo, const relocation_rule& rule, uint32_t place,
+                   uint32_t value) {
+    if (is_data_field(rule.into)) return s.refusals.push_back({DATA_IN_CODE, &relo, field::NONE, 0, {}});
+    const auto distance = static_cast<int64_t>(static_cast<int32_t>(value));
+    if ((rule.into == field::B || rule.into == field::J) && !fits(rule.into, distance))
+        return s.refusals.push_back({OUT_OF_REACH, &relo, rule.into, distance, {}});
+    const bool call = rule.into == field::CALL;
+    for (const auto& [into, address] : {std::pair{call ? field::U : rule.into, place}, {field::I, place + 4}}) {
+        if (address != place && !call) break;
+        const size_t index = (address - INITIAL_CODE_OFFSET) / 4;
+        const Instruction word = decode_quietly(s.code[index]);  // build_code has reported it
+        auto patched = relocate_instruction(word, into, value);
+        if (patched) {
+            s.code[index] = patched->encoding;
+            s.patched[index] = true;
+            continue;
+        }
         // A word of no patchable format stops orrik with its old message alone;
         // one of the wrong format is named with its place.
         const bool patchable = word.type != R_TYPE && word.type <= J_TYPE;
-        if (patchable) refuse(s, relo, result.error() + " at " + where(s, relo));
-        else s.errors.push_back(result.error());
-        return;
-    }
-    s.code[index] = result->encoding;
-    s.patched[index] = true;
-}
-
-void apply_to_code(link_state& s, const relocation& relo, const relocation_rule& rule, uint32_t place,
-                   uint32_t value) {
-    if (is_data_field(rule.into))
-        return refuse(s, relo, data_in_code(where(s, relo), describe_target(s.elf, relo.symbol_index, relo.addend)));
-    if (rule.into == field::B || rule.into == field::J) {
-        const auto distance = static_cast<int64_t>(static_cast<int32_t>(value));
-        if (!fits(rule.into, distance))
-            return refuse(s, relo, out_of_reach(rule.into, where(s, relo),
-                                                describe_target(s.elf, relo.symbol_index, relo.addend), distance));
-    }
-    if (rule.into == field::CALL) {
-        patch_word(s, relo, place, field::U, value);
-        patch_word(s, relo, place + 4, field::I, value);
-    } else {
-        patch_word(s, relo, place, rule.into, value);
+        s.refusals.push_back({patchable ? WRONG_FORMAT : UNPATCHABLE, &relo, into, 0, patched.error()});
     }
     if (relo.addend != 0) ++s.addend_notes;
 }
 
 void apply_to_data(link_state& s, const relocation& relo, const relocation_rule& rule, int64_t value) {
-    if (!is_data_field(rule.into))
-        return refuse(s, relo, instruction_in_data(relo.type, where(s, relo), s.elf.sections[relo.section_index].name));
+    if (!is_data_field(rule.into)) return s.refusals.push_back({INSTRUCTION_IN_DATA, &relo, field::NONE, 0, {}});
     data_sum& sum = s.data_sums[{relo.section_index, relo.addr}];
     sum.into = rule.into;
     if (!sum.first) sum.first = &relo;
@@ -205,21 +128,32 @@ bool jumps_into_data(link_state& s, const relocation& relo, field into, const re
     if (!jump) return false;
     const auto home = data_home(s, target.symbol_index);
     if (!home) return false;
-    const symbol& sym = s.elf.symtab[target.symbol_index];
-    const std::string name = is_user_label(sym) ? sym.name : describe_target(s.elf, target.symbol_index, target.addend);
-    refuse(s, target, jump_into_data(name, *home));
+    s.refusals.push_back({JUMP_INTO_DATA, &target, into, 0, *home});
     return true;
 }
 
-void apply_relocation(link_state& s, const relocation& relo) {
+// A label on data left among the instructions (a table in .text, missing its
+// '.data'): the program could neither load it nor run it there. Data that
+// looks like instructions cannot be told apart, and runs as what it looks like.
+bool labels_data_in_code(const link_state& s, const relocation& relo) {
+    const symbol& sym = s.elf.symtab[relo.symbol_index];
+    const int32_t index = sym.sh_index;
+    if (index <= 0 || index >= SHN_LORESERVE || static_cast<size_t>(index) >= s.elf.sections.size() ||
+        !is_code_section(s.elf.sections[static_cast<size_t>(index)]))
+        return false;
+    const size_t at = (sym.value - INITIAL_CODE_OFFSET) / 4;
+    return at < s.data.size() && s.data[at];
+}
+
+void apply_relocation(link_state& s, const relocation& relo, const relocation_rule* rule) {
     if (!s.placed.placed[relo.section_index]) return;  // a section that is not in the image
-    const relocation_rule* rule = find_relocation_rule(relo.type);
-    if (!rule) return refuse(s, relo, unsupported(relo.type, where(s, relo)));
+    if (!rule || rule->value == value_rule::REFUSED)
+        return s.refusals.push_back({UNSUPPORTED, &relo, field::NONE, 0, {}});
     if (rule->value == value_rule::MARKER) return;
     if (relo.symbol_index >= s.elf.symtab.size())
-        return refuse(s, relo, no_such_symbol(relo.addr, relo.symbol_index, s.elf.symtab.size()));
+        return s.refusals.push_back({NO_SUCH_SYMBOL, &relo, field::NONE, 0, {}});
     const symbol& sym = s.elf.symtab[relo.symbol_index];
-    if (names_undefined(s.elf, relo)) return report_undefined(s, relo);
+    if (names_undefined(s.elf, relo)) return s.refusals.push_back({UNDEFINED_LABEL, &relo, field::NONE, 0, {}});
     if (!place_is_inside(s, relo, rule->into)) return;
 
     const uint32_t place = place_of(s, relo);
@@ -229,27 +163,29 @@ void apply_relocation(link_state& s, const relocation& relo) {
     if (rule->value == value_rule::PC_RELATIVE) value = target - place;
     if (rule->value == value_rule::PCREL_LO) {
         const auto hi = s.pcrel_hi.find(sym.value);
-        if (hi == s.pcrel_hi.end())
-            return refuse(s, relo, pcrel_lo_without_hi(where(s, relo)));
+        if (hi == s.pcrel_hi.end()) return s.refusals.push_back({PCREL_LO_WITHOUT_HI, &relo, field::NONE, 0, {}});
         if (!hi->second.value) return;  // the %pcrel_hi could not be resolved, and says so itself
         value = *hi->second.value;
         names_target = hi->second.relo;
     }
     if (!is_code_section(s.elf.sections[relo.section_index])) return apply_to_data(s, relo, *rule, value);
     if (jumps_into_data(s, relo, rule->into, *names_target)) return;
+    if (names_target == &relo && labels_data_in_code(s, relo))
+        return s.refusals.push_back({DATA_LABEL_IN_CODE, &relo, rule->into, 0, {}});
     apply_to_code(s, relo, *rule, place, static_cast<uint32_t>(value));
 }
 
 // The S + A - P of every %pcrel_hi, by the address of its auipc, for the
-// %pcrel_lo relocations that name the auipc's label. A %got_pcrel_hi is
-// refused on its own, so its %pcrel_lo has nothing more to say.
+// %pcrel_lo relocations that name the auipc's label. One that orrik refuses
+// (a %got_pcrel_hi) is refused on its own, so its %pcrel_lo has nothing more to say.
 void collect_pcrel_hi(link_state& s) {
     for (const relocation& relo : s.elf.relocations) {
-        const bool hi = relo.type == R_RISCV_PCREL_HI20;
-        if ((!hi && relo.type != R_RISCV_GOT_HI20) || !s.placed.placed[relo.section_index]) continue;
+        const relocation_rule* rule = find_relocation_rule(relo.type);
+        if (!rule || !rule->pcrel_hi || !s.placed.placed[relo.section_index]) continue;
         const uint32_t place = place_of(s, relo);
         std::optional<uint32_t> value;
-        if (hi && relo.symbol_index < s.elf.symtab.size() && !names_undefined(s.elf, relo))
+        if (rule->value != value_rule::REFUSED && relo.symbol_index < s.elf.symtab.size() &&
+            !names_undefined(s.elf, relo))
             value = s.elf.symtab[relo.symbol_index].value + static_cast<uint32_t>(relo.addend) - place;
         s.pcrel_hi[place] = {value, &relo};
     }
@@ -259,15 +195,13 @@ void write_data_sums(link_state& s) {
     for (const auto& [where_at, sum] : s.data_sums) {
         const auto [section_index, offset] = where_at;
         auto written = write_data_field(s.elf.sections[section_index].contents, offset, sum.into, sum.set, sum.value);
-        if (!written)
-            s.errors.push_back(error_start(s, line_of(s, *sum.first)) +
-                               value_does_not_fit(written.error(), sum.into,
-                                                  describe_place(s.elf, s.placed, section_index, offset)));
+        if (!written) s.refusals.push_back({DOES_NOT_FIT, sum.first, sum.into, written.error(), {}});
     }
 }
 
 // The jumps the assembler resolved itself; the rest were halved as they were patched.
-void halve_numeric_jumps(link_state& s) {
+void halve_numeric_jumps(link_state& s, const std::string& source_path) {
+    uint64_t odd = 0;
     for (size_t index : s.placed.code_order) {
         const section& sec = s.elf.sections[index];
         for (uint32_t offset = 0; offset < sec.header.sh_size; offset += 4) {
@@ -278,85 +212,42 @@ void halve_numeric_jumps(link_state& s) {
                 continue;
             }
             // Text or data bytes in a code section can look like this; a real jump there would be a mistake.
-            s.warnings << diagnostic_start(s.source_path, std::nullopt, "warning")
-                       << jump_not_in_words(instr_to_string(decode_instruction(s.code[i])),
-                                            describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset))
-                       << std::endl;
+            if (odd++ < LISTED_LINES)
+                s.warnings << diagnostic_start(source_path, std::nullopt, "warning")
+                         << jump_not_in_words(instr_to_string(decode_instruction(s.code[i])),
+                                              describe_place(s.elf, s.placed, static_cast<uint32_t>(index), offset))
+                         << std::endl;
         }
     }
-}
-
-// Compressed code would reach the alignment trimming, the decoder and the
-// relocations as a flood of messages about something else; it is refused
-// before them, in one message, with the line that turned it on.
-std::optional<std::string> refuse_compressed(const riscv_elf& elf, const std::string& source_path) {
-    if (!object_names_compressed(elf)) return std::nullopt;
-    const auto line = line_turning_compression_on(read_text_file(source_path));
-    return diagnostic_start(source_path, line ? std::optional(line->number) : std::nullopt, "error") +
-           std::string(COMPRESSED_REFUSAL);
-}
-
-// The number of bytes an alignment directive asks for: ".align 13" and
-// ".p2align 13" ask for 8192, ".balign 8192" too.
-uint64_t alignment_asked(const std::string& statement) {
-    const std::string word = first_word(statement);
-    const std::string amount = statement.substr(word.size(), statement.find(',') - word.size());
-    char* end = nullptr;
-    const unsigned long long n = std::strtoull(amount.c_str(), &end, 0);
-    if (end == amount.c_str()) return 0;
-    if (is_one_of(word, ".balign")) return n;
-    return n < 64 ? uint64_t{1} << n : 0;
-}
-
-// A placement refusal, with the line of the alignment directive when that is its cause.
-std::string placement_refusal(const riscv_elf& elf, const std::string& source_path, const std::string& error) {
-    std::optional<size_t> line;
-    for (const section& sec : elf.sections) {
-        if (!is_code_section(sec) || sec.header.sh_addralign <= MAX_CODE_ALIGNMENT) continue;
-        const auto asks = [&](const std::string& statement) {
-            return alignment_asked(statement) == sec.header.sh_addralign;
-        };
-        if (auto found = first_line_starting(read_text_file(source_path), ".align .p2align .balign", asks))
-            line = found->number;
-        break;
-    }
-    return diagnostic_start(source_path, line, "error") + error;
-}
-
-// One line for a program that links with system calls in it, which stop it here.
-void warn_about_system_calls(link_state& s) {
-    if (std::find(s.code.begin(), s.code.end(), ECALL) == s.code.end()) return;
-    const auto line = first_line_starting(source_text(s), "ecall");
-    s.warnings << diagnostic_start(s.source_path, line ? std::optional(line->number) : std::nullopt, "warning")
-               << NO_SYSTEM_CALLS << std::endl;
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string text;
-    // Each names labels or quotes the source, either of which may hold control characters.
-    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + printable(line);
-    return text;
+    if (odd > LISTED_LINES)
+        s.warnings << diagnostic_start(source_path, std::nullopt, "warning") << jumps_not_in_words_unlisted(odd)
+                 << std::endl;
 }
 
 }  // namespace
 
 result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings, const std::string& source_path) {
-    if (auto refusal = refuse_compressed(elf, source_path)) return std::unexpected(*refusal);
+    source_lines source{source_path, {}, {}, {}};
+    if (auto refusal = compressed_code_refusal(elf, source)) return std::unexpected(*refusal);
     if (auto trimmed = trim_code_alignment(elf); !trimmed)
         return std::unexpected(diagnostic_start(source_path, std::nullopt, "error") + trimmed.error());
     auto placed = place_sections(elf);
-    if (!placed) return std::unexpected(placement_refusal(elf, source_path, placed.error()));
+    if (!placed) return std::unexpected(placement_refusal(elf, source, placed.error()));
     rebase_symbols(elf, *placed);
+    if (auto refusal = undecodable_code_refusal(elf, *placed, source)) return std::unexpected(*refusal);
 
-    link_state s{elf, *placed, warnings, source_path, {}, {}, {}, {}, {}, {}, {}, {}};
-    s.code = build_code(elf, *placed);
+    auto [code, data] = build_code(elf, *placed);
+    link_state s{elf, *placed, warnings, std::move(code), std::move(data), {}, {}, {}, {}, 0};
     s.patched.assign(s.code.size(), false);
     collect_pcrel_hi(s);
-    for (const relocation& relo : elf.relocations) apply_relocation(s, relo);
+    for (const relocation& relo : elf.relocations) {
+        const relocation_rule* rule = find_relocation_rule(relo.type);
+        apply_relocation(s, relo, rule);
+    }
     write_data_sums(s);
-    if (!s.errors.empty()) return std::unexpected(joined(s.errors));
+    if (!s.refusals.empty()) return std::unexpected(refusals_text(s.refusals, elf, *placed, source));
     for (size_t i = 0; i < s.addend_notes; ++i) warnings << "Report to dorvik: addend is not 0" << std::endl;
-    halve_numeric_jumps(s);
-    warn_about_system_calls(s);
+    halve_numeric_jumps(s, source_path);
+    if (std::ranges::find(s.code, ECALL) != s.code.end()) warnings << system_calls_warning(source) << std::endl;
     return obj_image(elf, *placed, s.code);
 }

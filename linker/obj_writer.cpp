@@ -21,7 +21,7 @@ void put32(std::vector<uint8_t>& out, uint32_t value) {
 std::vector<uint8_t> obj_image(const riscv_elf& elf, const placement& placed, const std::vector<uint32_t>& code) {
     size_t size = 14 + 4 * code.size();
     for (size_t index : placed.data_order) size += 10 + elf.sections[index].contents.size();
-    for (const symbol& sym : elf.symtab) size += is_mapping_symbol(sym) ? 0 : 10 + sym.name.size();
+    for (const symbol& sym : elf.symtab) size += 10 + sym.name.size();  // mapping symbols too: at most this
     std::vector<uint8_t> out;
     out.reserve(size);
     put32(out, MAGIC_WORD);

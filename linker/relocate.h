@@ -1,5 +1,7 @@
-// The relocation types orrik applies, one row per type: how the value is
-// computed, which field it is written into, and how far that field reaches.
+// The relocation types orrik knows, one row per type: how the value is
+// computed, which field it is written into (and how far that field reaches),
+// its name, the source words that make it, and what to write instead where
+// orrik refuses it.
 //
 // Branch and jal fields store half the byte distance (half_distance): the
 // simulator doubles it again, and obj files depend on that. So their reach is
@@ -7,11 +9,13 @@
 #pragma once
 
 #include "decoder.h"
+#include "elf_loader.h"
 
 #include <cstdint>
 #include <expected>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // How the value of a relocation is computed from the symbol's address S, the
@@ -22,7 +26,8 @@ enum class value_rule : uint8_t {
     PCREL_LO,     // the value of the %pcrel_hi relocation at S (the auipc's label)
     ADD,          // what the place holds, plus S + A
     SUB,          // what the place holds, minus S + A
-    MARKER,       // nothing to patch (R_RISCV_RELAX, R_RISCV_ALIGN)
+    MARKER,       // nothing to patch (relaxation and alignment marks)
+    REFUSED,      // a type orrik does not apply
 };
 
 // Where the value goes. Instruction fields take the low bits they need (U rounds
@@ -34,17 +39,28 @@ struct relocation_rule {
     const char* name;
     value_rule value;
     field into;
+    // The words of the source that write it (blank-separated, lower case), for
+    // finding its line: "beq bne ..." for a branch, the data directives for a
+    // data field; empty when any word may.
+    std::string_view words;
+    // For a refused type a program can ask for by itself: what to write instead.
+    std::string_view hint;
+    bool hint_replaces_refusal;  // the hint is the whole reason, not an addition to "not supported"
+    bool pcrel_hi;               // a %pcrel_hi of some kind, which %pcrel_lo relocations name
 };
 
-// The rule for a relocation type; nullptr for a type orrik does not apply.
+// The row of a relocation type; nullptr for a number no row names.
 const relocation_rule* find_relocation_rule(uint32_t type);
 
-// "R_RISCV_GOT_HI20", or "type 99" for a number no rule or ELF header names.
+// Its name, or "type 99" for a number no row names.
 std::string relocation_type_name(uint32_t type);
 
-// For a refused type a program can ask for by itself: "; " and what to write
-// instead. Empty for the rest.
-std::string refusal_hint(uint32_t type);
+// The words of the source that write a relocation of this type; empty when any word may.
+std::string_view words_writing(uint32_t type);
+// Those that wrote `relo`, whose section holds `bytes`. An assembler may write
+// a conditional branch as the inverted branch over a jal (clang 19 does for a
+// label in another section): for such a jal, those of a branch.
+std::string_view words_writing(const relocation& relo, const std::vector<uint8_t>& bytes);
 
 // The values a field can hold: lo..hi, a multiple of `step`.
 struct field_reach {
@@ -61,6 +77,7 @@ struct field_row {
     unsigned place_bytes;    // the bytes it patches
     unsigned data_bits;      // of a data field; 0 for instruction fields
     field_reach reach;
+    uint32_t (*write)(uint32_t word, uint32_t value);  // into an instruction word; none for other fields
 };
 const field_row& row_of(field f);
 
@@ -73,8 +90,6 @@ bool fits(field f, int64_t value);
 std::expected<Instruction, std::string> relocate_instruction(const Instruction& instruction, field into,
                                                              uint32_t value);
 
-// The little-endian value of `count` bytes (at most 4) at `at` of `bytes`.
-uint32_t read_le(const std::vector<uint8_t>& bytes, size_t at, unsigned count);
 
 // Writes a data field at `offset` of `bytes`, little-endian, keeping the bits
 // around it: `set` puts `sum` there, otherwise `sum` is added to what the field

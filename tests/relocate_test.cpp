@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -454,6 +455,52 @@ TEST(Link, NumericBranchesAreHalvedAndLabelledOnesReachChecked) {
     EXPECT_EQ(word(0), enc::beq(0, 0, 4));  // numbers in bytes, stored halved
     EXPECT_EQ(word(1), enc::jal(0, -2));
     EXPECT_EQ(word(2), enc::bne(1, 2, 2));  // the label 4 bytes on, halved once
+}
+
+TEST(Link, RepeatedMessagesAreListedUpToABound) {
+    riscv_elf undefined = small_object();
+    undefined.symtab.push_back(symbol{"nowhere", 0, 0, false, SHN_UNDEF});
+    for (int i = 0; i < 20; ++i) undefined.relocations.push_back({0, 3, R_RISCV_HI20, 0, 1});
+    auto refused = link(undefined);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(std::ranges::count(refused.error(), '\n'), 16);  // 17 lines
+    EXPECT_TRUE(refused.error().starts_with("error: undefined label 'nowhere' at offset 0 of .text\n"));
+    EXPECT_TRUE(refused.error().ends_with("\nerror: 4 more errors (only the first 16 are listed)"));
+
+    riscv_elf odd = small_object();
+    odd.sections[1] = code_section(".text", std::vector<uint32_t>(20, enc::beq(0, 0, 6)));
+    std::string warnings;
+    ASSERT_TRUE(link(odd, &warnings));
+    EXPECT_EQ(std::ranges::count(warnings, '\n'), 17);
+    EXPECT_TRUE(warnings.ends_with("\nwarning: 4 more branches or jumps by a number of bytes that is not a multiple "
+                                   "of 4, left as they are (only the first 16 are listed)\n"));
+}
+
+// An assembler may write a branch to a label it cannot reach as the inverted
+// branch over a jal, as clang 19 does for a label in another section: the
+// jal's refusal names the branch's line, and a jump's own jal its own line,
+// whichever order the source gives them in.
+TEST(Link, ABranchWrittenAsAJalIsTracedToItsLine) {
+    const test::scratch_dir dir;
+    const std::string source = (dir.path / "prog.s").string();
+    const std::string into_data = ": error: 'buffer' is a label in .data; code can only branch or jump to code";
+    const std::pair<std::string, std::string> rows[] = {
+        {"main: beqz a0, buffer\n  j buffer\n", source + ":1" + into_data + "\n" + source + ":2" + into_data},
+        {"  j buffer\nmain: beqz a0, buffer\n", source + ":2" + into_data + "\n" + source + ":1" + into_data},
+        // The learner's own branch over a jump, which an assembler that does not relax writes so.
+        {"main: bnez a0, 1f\n  j buffer\n1: j buffer\n", source + ":2" + into_data + "\n" + source + ":3" + into_data},
+    };
+    for (const auto& [text, expected] : rows) {
+        test::write_file(source, text + "  .data\nbuffer: .word 0\n");
+        riscv_elf elf = small_object();
+        elf.sections[1] = code_section(".text", {enc::bne(10, 0, 8), enc::jal(0, 0), enc::jal(0, 0)});
+        elf.symtab.push_back(symbol{"buffer", 0, 0, false, 2});
+        elf.relocations = {{4, 3, R_RISCV_JAL, 0, 1}, {8, 3, R_RISCV_JAL, 0, 1}};
+        std::ostringstream warnings;
+        auto refused = link_object(elf, warnings, source);
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(refused.error(), expected) << text;
+    }
 }
 
 TEST(Link, FailedWritesAreReportedAndLeaveNothing) {

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <chrono>
 #include <csignal>
 #include <thread>
@@ -699,6 +700,37 @@ TEST_F(Program, ZerosInTheCodeAreListedUpToABound) {
     const run_result r = tamsel("pc main\nbreak done\nrun\ninfo registers\n");
     EXPECT_EQ(r.err, expected);
     EXPECT_EQ(reg(r.out, 10), "5");
+}
+
+// The mistakes learners make most (data in code, a forgotten '.text' or
+// '.data', labels on data used as code, stray directives), one program each in
+// tests/mistakes. Its first line says whether it links or where it is refused.
+// None reaches a message meant for a state that cannot happen, and none lists
+// the decoder's lines without a line of the source to go to.
+TEST_F(Toolchain, MistakenProgramsGetMessagesWithTheirLines) {
+    const std::string refused_at = "# refused at line ";
+    int programs = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(SOURCE_DIR) / "tests/mistakes")) {
+        const std::string name = entry.path().filename().string();
+        const std::string source = test::read_file(entry.path());
+        const std::string first = source.substr(0, source.find('\n'));
+        const run_result r = link(source);
+        ++programs;
+        for (const char* internal : {"POKE DORVIK", "GET DORVIK", "WHAT THE FUCK"})
+            EXPECT_EQ(r.err.find(internal), std::string::npos) << name << ":\n" << r.err;
+        if (first == "# links") {
+            EXPECT_EQ(r.status, 0) << name << ":\n" << r.err;
+            // The decoder's lines only with a line of the source that explains them.
+            const bool decoded = r.err.find("ERROR IN DECODE") != std::string::npos;
+            EXPECT_TRUE(!decoded || r.err.find("prog.s:") != std::string::npos) << name << ":\n" << r.err;
+            continue;
+        }
+        ASSERT_TRUE(first.starts_with(refused_at)) << name;
+        EXPECT_EQ(r.status, 1) << name;
+        const std::string location = "prog.s:" + first.substr(refused_at.size()) + ": error: ";
+        EXPECT_NE(r.err.find(location), std::string::npos) << name << ":\n" << r.err;
+    }
+    EXPECT_GE(programs, 12);
 }
 
 // What a learner gets wrong is refused with a message that says where and what
