@@ -1,5 +1,6 @@
 #include "compressed.h"
 
+#include "describe.h"
 #include "place.h"
 
 #include <algorithm>
@@ -131,4 +132,11 @@ std::optional<source_line> line_turning_compression_on(const std::string& text) 
         if (change == 0 && turned_on && statement[0] != '.') return turned_on;
     }
     return std::nullopt;
+}
+
+std::optional<std::string> compressed_code_refusal(const riscv_elf& elf, source_lines& source) {
+    if (!object_names_compressed(elf)) return std::nullopt;
+    const auto line = line_turning_compression_on(text_of(source));
+    return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "error") +
+           std::string(COMPRESSED_REFUSAL);
 }

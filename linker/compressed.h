@@ -9,7 +9,7 @@
 #pragma once
 
 #include "elf_loader.h"
-#include "source_scan.h"
+#include "source_lines.h"
 
 #include <optional>
 #include <string>
@@ -37,3 +37,9 @@ std::optional<source_line> line_turning_compression_on(const std::string& text);
 // Whether an ISA string such as "rv32i2p0_m2p0_a2p0_c2p0" or "rv32imac" names
 // the C extension (or one of the Zc* parts of it).
 bool arch_names_compressed(std::string_view arch);
+
+// Compressed code would reach the alignment trimming, the decoder and the
+// relocations as a flood of messages about something else. When the object
+// shows it, it is refused before them, in one message with the line that
+// turned it on.
+std::optional<std::string> compressed_code_refusal(const riscv_elf& elf, source_lines& source);

@@ -224,13 +224,6 @@ std::string jumps_not_in_words_unlisted(uint64_t count) {
            "of 4, left as they are (only the first " + std::to_string(LISTED_LINES) + " are listed)";
 }
 
-std::optional<std::string> compressed_code_refusal(const riscv_elf& elf, source_lines& source) {
-    if (!object_names_compressed(elf)) return std::nullopt;
-    const auto line = line_turning_compression_on(text_of(source));
-    return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "error") +
-           std::string(COMPRESSED_REFUSAL);
-}
-
 std::optional<std::string> undecodable_code_refusal(const riscv_elf& elf, const placement& placed,
                                                     source_lines& source) {
     const auto misaligned = find_misaligned_code(elf, placed);

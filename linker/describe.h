@@ -66,12 +66,6 @@ std::string refusals_text(const std::vector<refusal>& refusals, const riscv_elf&
 // A placement refusal, with the line of the alignment directive when that is its cause.
 std::string placement_refusal(const riscv_elf& elf, source_lines& source, const std::string& error);
 
-// Compressed code would reach the alignment trimming, the decoder and the
-// relocations as a flood of messages about something else. When the object
-// shows it, it is refused before them, in one message with the line that
-// turned it on.
-std::optional<std::string> compressed_code_refusal(const riscv_elf& elf, source_lines& source);
-
 // Data among the instructions that leaves the ones after it off their 4-byte
 // boundary would reach the user as a flood of decoder and relocation messages.
 // It is refused before, in one message with the directive that put it there.

@@ -160,6 +160,11 @@ bool is_mapping_symbol(const symbol& sym) {
     return rest.empty() || rest.starts_with('.') || (name[1] == 'x' && rest.starts_with("rv"));
 }
 
+bool is_user_label(const symbol& sym) {
+    return !sym.name.empty() && !sym.name.starts_with(".L") && sym.kind != STT_SECTION && sym.kind != STT_FILE &&
+           !is_mapping_symbol(sym);
+}
+
 result<riscv_elf> parse_riscv32i_elf(std::span<const uint8_t> file) {
     riscv_elf elf;
     auto header = read_header(file);

@@ -37,6 +37,10 @@ struct symbol {
 // the obj image. clang-15 writes none, and a program cannot name them.
 bool is_mapping_symbol(const symbol& sym);
 
+// Whether a symbol is a label a learner wrote, rather than a section or file
+// entry or one of the assembler's own local names (.L...).
+bool is_user_label(const symbol& sym);
+
 struct relocation {
     uint32_t addr = 0;  // an offset, not an address: bytes from the start of the section it patches
     uint32_t symbol_index = 0;

@@ -3,6 +3,7 @@
 #include "align.h"
 #include "bits.h"
 #include "code_words.h"
+#include "compressed.h"
 #include "decoder.h"
 #include "describe.h"
 #include "hints.h"

@@ -29,11 +29,6 @@ std::string_view words_of(source_lines& source, const riscv_elf& elf, const relo
 
 }  // namespace
 
-bool is_user_label(const symbol& sym) {
-    return !sym.name.empty() && !sym.name.starts_with(".L") && sym.kind != STT_SECTION && sym.kind != STT_FILE &&
-           !is_mapping_symbol(sym);
-}
-
 const std::string& text_of(source_lines& source) {
     if (!source.text) source.text = read_text_file(source.path);
     return *source.text;

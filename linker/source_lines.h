@@ -21,10 +21,6 @@ struct source_lines {
     std::map<std::pair<std::string, std::string_view>, std::vector<source_line>> using_name;  // (name, words)
 };
 
-// Whether a symbol is a label a learner wrote, rather than a section or file
-// entry or one of the assembler's own local names (.L...).
-bool is_user_label(const symbol& sym);
-
 const std::string& text_of(source_lines& source);
 
 // The source line of `relo`, one of elf.relocations; none when it names no
