@@ -47,6 +47,9 @@ mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# The root shares this machine's name; an installed system knows its own name,
+# and sudo complains on every call when it cannot resolve it.
+echo "127.0.1.1 $(hostname)" >> "$root/etc/hosts"
 
 # What the README asks of a bare machine before the first make.
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
