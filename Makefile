@@ -40,7 +40,7 @@ CLANG19_PATH = $(abspath $(BUILD)-clang19)/path
 test-clang19: deps
 	sh scripts/install-deps clang-19
 	$(AS_OWNER) sh scripts/path-with-assembler 19 $(CLANG19_PATH)
-	PATH=$(CLANG19_PATH) $(AS_OWNER) cmake -S . -B $(BUILD)-clang19 $(CMAKE_FLAGS)
+	PATH=$(CLANG19_PATH) $(AS_OWNER) cmake -S . -B $(BUILD)-clang19 $(CMAKE_FLAGS) -DWANT_ASSEMBLER_VERSION=19
 	PATH=$(CLANG19_PATH) $(AS_OWNER) cmake --build $(BUILD)-clang19 -j $(JOBS)
 	cd $(BUILD)-clang19 && PATH=$(CLANG19_PATH) $(AS_OWNER) ctest --output-on-failure -j $(JOBS)
 
