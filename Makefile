@@ -12,7 +12,7 @@ ifeq ($(shell id -u),0)
   AS_OWNER := $(if $(filter 0,$(firstword $(OWNER))),,setpriv --reuid=$(word 1,$(OWNER)) --regid=$(word 2,$(OWNER)) --clear-groups)
 endif
 
-.PHONY: all deps build test test-sanitize fuzz bench demo install uninstall package clean
+.PHONY: all deps build test test-sanitize test-clang19 fuzz bench demo install uninstall package clean
 
 all: build
 
@@ -31,6 +31,18 @@ test-sanitize: deps
 	cmake -S . -B $(BUILD)-sanitize -DSANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again with clang-19 as the assembler, as Debian 13 has it: in
+# its own build folder, on a search path of links that holds no other clang-N
+# (scripts/path-with-assembler), so that orrik and the tests' build both find
+# clang-19 even where clang-15 is installed.
+CLANG19_PATH = $(abspath $(BUILD)-clang19)/path
+test-clang19: deps
+	sh scripts/install-deps clang-19
+	$(AS_OWNER) sh scripts/path-with-assembler 19 $(CLANG19_PATH)
+	PATH=$(CLANG19_PATH) $(AS_OWNER) cmake -S . -B $(BUILD)-clang19 $(CMAKE_FLAGS) -DWANT_ASSEMBLER_VERSION=19
+	PATH=$(CLANG19_PATH) $(AS_OWNER) cmake --build $(BUILD)-clang19 -j $(JOBS)
+	cd $(BUILD)-clang19 && PATH=$(CLANG19_PATH) $(AS_OWNER) ctest --output-on-failure -j $(JOBS)
 
 # Each fuzz target for FUZZ_SECONDS, from its checked-in seeds and with its
 # dictionary (fuzz/TARGET.dict). New inputs are kept in $(BUILD)-fuzz/corpus,
@@ -82,4 +94,4 @@ clean:
 	  find "$(BUILD)" -mindepth 1 -maxdepth 1 ! -name installed_files.txt -exec rm -rf {} +; \
 	  echo "kept $(INSTALLED): make uninstall removes what it lists"; \
 	else rm -rf "$(BUILD)"; fi
-	rm -rf $(BUILD)-sanitize $(BUILD)-fuzz
+	rm -rf $(BUILD)-sanitize $(BUILD)-clang19 $(BUILD)-fuzz

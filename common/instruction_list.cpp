@@ -25,17 +25,21 @@ constexpr bool matches(const instruction_row& row, uint32_t opcode, uint32_t fun
 // A funct7 of each kind funct7_kind tells apart.
 constexpr uint32_t FUNCT7_OF_KIND[] = {0x00, 0x01, 0x20, 0x7f};
 
+// Each row claims keys of its own opcode only, so the rows are visited once
+// and each tries just its opcode's 32 keys: a search of every opcode for every
+// row runs past the step limit of clang's constant evaluation. The first row
+// that matches a key keeps it.
 constexpr auto ROW_OF = [] {
     std::array<uint8_t, 128 * 8 * 4> rows{};
     rows.fill(NO_ROW);
-    for (uint32_t opcode = 0; opcode < 128; ++opcode)
+    for (std::size_t i = 0; i < std::size(INSTRUCTIONS); ++i) {
+        const instruction_row& row = INSTRUCTIONS[i];
         for (uint32_t funct3 = 0; funct3 < 8; ++funct3)
-            for (uint32_t kind = 0; kind < 4; ++kind)
-                for (std::size_t i = 0; i < std::size(INSTRUCTIONS); ++i)
-                    if (matches(INSTRUCTIONS[i], opcode, funct3, FUNCT7_OF_KIND[kind])) {
-                        rows[instruction_key(opcode, funct3, FUNCT7_OF_KIND[kind])] = static_cast<uint8_t>(i);
-                        break;
-                    }
+            for (uint32_t funct7 : FUNCT7_OF_KIND) {
+                uint8_t& slot = rows[instruction_key(row.opcode, funct3, funct7)];
+                if (slot == NO_ROW && matches(row, row.opcode, funct3, funct7)) slot = static_cast<uint8_t>(i);
+            }
+    }
     return rows;
 }();
 

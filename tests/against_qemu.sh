@@ -7,6 +7,7 @@
 set -euo pipefail
 build=$(cd "$1" && pwd)
 programs=$(cd "$2" && pwd)
+assembler=${3:-clang-15}  # the one orrik runs, so that both sides assemble alike
 command -v qemu-riscv32 > /dev/null && command -v ld.lld-15 > /dev/null || { echo "qemu-riscv32 or ld.lld-15 missing"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -18,7 +19,7 @@ passed=0 failed=0
 for source in "$programs"/*.s; do
     name=$(basename "$source" .s)
     { echo "    .globl main"; sed "s/^done: j done\$/$write_registers/" "$source"; } > "q_$name.s"
-    clang-15 --target=riscv32 -march=rv32im -nostdlib -c "q_$name.s" -o "q_$name.o"
+    "$assembler" --target=riscv32 -march=rv32im -nostdlib -c "q_$name.s" -o "q_$name.o"
     # No relaxation: orrik keeps every instruction where the assembler put it,
     # and code where orrik puts it, so that alignments in code pad alike.
     ld.lld-15 "q_$name.o" -o "q_$name" -e main --no-relax -Ttext=0x10000000 -Tdata=0x20000000

@@ -5,7 +5,8 @@
 // A page marks the blocks to check with HTML comments, which readers do not see:
 //   <!-- file: NAME -->  the next fenced block is the file NAME;
 //   <!-- session -->     the next fenced block is a transcript of commands
-//   (<!-- session clang-15 --> for one that shows what clang-15 alone does):
+//   (<!-- session clang-N --> for one that shows what clang-N alone does, skipped
+//   under any other assembler):
 //     "$ build/orrik F"  and then what orrik prints (standard output and error in order),
 //     "$ build/tamsel F" and then the console: ">> COMMAND" lines are typed, the others printed,
 //     "$ cat F"          and then the lines of the file F,
@@ -157,8 +158,8 @@ std::vector<std::string> check_page(const std::string& page, const std::filesyst
             std::string text;
             for (const std::string& line : b.lines) text += line + "\n";
             test::write_file(dir / b.marker.substr(6), text);
-        } else if (b.marker == "session" || b.marker == "session clang-15") {
-            if (b.marker != "session" && !ASSEMBLER_IS_CLANG15) continue;
+        } else if (b.marker == "session" || b.marker.starts_with("session clang-")) {
+            if (b.marker != "session" && b.marker != "session clang-" + std::to_string(ASSEMBLER_VERSION)) continue;
             for (std::string& problem : run_session(b, dir)) problems.push_back(std::move(problem));
         } else {
             problems.push_back("unknown marker: " + b.marker);
