@@ -14,7 +14,7 @@
 # when none is named; a clang that is not installed is skipped). Every
 # optimisation level, with and without -g, takes a few minutes; --quick builds
 # one level for each compiler, as the normal test run does. Skipped (77) when
-# qemu-riscv32, ld.lld-15, clang-15 or GCC is missing.
+# qemu-riscv32, GCC, or clang and ld.lld of version 15 or 19 are missing.
 set -uo pipefail
 build=$(cd "$1" && pwd)
 shift
@@ -23,9 +23,12 @@ quick=""
 here=$(cd "$(dirname "$0")" && pwd)
 compilers=("$@")
 [ ${#compilers[@]} -gt 0 ] || compilers=(gcc clang-15 clang-19)
-for tool in qemu-riscv32 ld.lld-15 llvm-objcopy-15 clang-15 riscv64-unknown-elf-gcc; do
+for tool in qemu-riscv32 riscv64-unknown-elf-gcc; do
     command -v "$tool" > /dev/null || { echo "$tool is missing"; exit 77; }
 done
+first_of() { for tool in "$@"; do command -v "$tool" && return; done; echo "none of $* found" >&2; return 77; }
+clang=$(first_of clang-15 clang-19) && lld=$(first_of ld.lld-15 ld.lld-19) &&
+    objcopy=$(first_of llvm-objcopy-15 llvm-objcopy-19) || exit 77
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -76,8 +79,8 @@ result: .space 16
 stack: .space 65536
 stack_top:
 STUB
-clang-15 --target=riscv32 -march=rv32im -c qemu_start.s -o qemu_start.o
-clang-15 --target=riscv32 -march=rv32im -mabi=ilp32 -O1 -ffreestanding -fno-builtin -c "$here/oracle_libc.c" -o oracle_libc.o
+"$clang" --target=riscv32 -march=rv32im -c qemu_start.s -o qemu_start.o
+"$clang" --target=riscv32 -march=rv32im -mabi=ilp32 -O1 -ffreestanding -fno-builtin -c "$here/oracle_libc.c" -o oracle_libc.o
 libgcc=$(riscv64-unknown-elf-gcc -march=rv32im -mabi=ilp32 -print-libgcc-file-name)
 
 compile() {  # compiler march flags... -- source output
@@ -100,8 +103,8 @@ assemble_for_qemu() {  # compiler march source object
 run_on_qemu() {  # compiler march source
     local name=${3%.s}
     # ld.lld-15 does not know the relocations clang-19 writes in debug sections.
-    assemble_for_qemu "$1" "$2" "$3" "$name.o" && llvm-objcopy-15 --strip-debug "$name.o" &&
-        ld.lld-15 --no-relax -e _start qemu_start.o "$name.o" oracle_libc.o "$libgcc" -o "$name" &&
+    assemble_for_qemu "$1" "$2" "$3" "$name.o" && "$objcopy" --strip-debug "$name.o" &&
+        "$lld" --no-relax -e _start qemu_start.o "$name.o" oracle_libc.o "$libgcc" -o "$name" &&
         qemu-riscv32 "./$name" | od -An -t u4 | tr -d ' '
 }
 
