@@ -126,6 +126,21 @@ run_on_tamsel() {  # image
     echo $(( value < 0 ? value + 0x100000000 : value ))
 }
 
+# What the same C computes with the hardware's floating point, for a program
+# that uses float or double ("" for the others), once for each compiler and
+# level: -g changes nothing of it, the level may (what the compiler folds).
+with_hardware() {  # compiler level program
+    local name kept
+    name=$(basename "$3" .c)_hw
+    kept=$name$1$2.value
+    grep -qwE 'float|double' "$3" || return 0
+    [ -s "$kept" ] || { compile "$1" rv32imfd "$2" -ffp-contract=off "$3" -o "$name.s" 2> /dev/null &&
+                        run_on_qemu "$1" rv32imfd "$name.s" > "$kept"; }
+    [ -s "$kept" ] && cat "$kept"
+}
+
+failed() { fail=$((fail + 1)); echo "  $cc $level $debug $name: $*"; }
+
 total_linked=0 total_match=0 total_fail=0 total_hardware=0
 printf '%-9s %-4s %-3s %8s %8s %6s %10s\n' compiler level -g programs linked match fp=hw
 while read -r cc level debug; do
@@ -136,19 +151,10 @@ while read -r cc level debug; do
         name=$(basename "$program" .c)
         [ "$name" = oracle_libc ] && continue
         programs=$((programs + 1))
-        failed() { fail=$((fail + 1)); echo "  $cc $level $debug $name: $*"; }
         compile "$cc" rv32im "${flags[@]}" "$program" -o "$name.s" 2> /dev/null || { failed "does not compile"; continue; }
         machine=$(run_on_qemu "$cc" rv32im "$name.s")
         [ -n "$machine" ] || { failed "no qemu build"; continue; }
-        wanted=("$machine")
-        floating=""
-        if grep -qwE 'float|double' "$program"; then
-            # The level matters (what the compiler folds); -g does not.
-            compile "$cc" rv32imfd "$level" -ffp-contract=off "$program" -o "${name}_hw.s" 2> /dev/null &&
-                floating=$(run_on_qemu "$cc" rv32imfd "${name}_hw.s")
-            [ -n "$floating" ] || { failed "no hardware floating-point build"; continue; }
-            wanted+=("$floating")
-        fi
+        floating=$(with_hardware "$cc" "$level" "$program") || { failed "no hardware floating-point build"; continue; }
         cat start.s "$name.s" > "p_$name.s"
         if ! "$build/orrik" "p_$name.s" 2> "$name.err"; then
             failed "refused: $(grep -v 'Report to dorvik' "$name.err" | head -2)"
@@ -158,11 +164,11 @@ while read -r cc level debug; do
         simulated=$(run_on_tamsel "p_$name.o")
         if [ "$simulated" != "$machine" ]; then
             failed "tamsel $simulated, qemu-riscv32 $machine"
-        elif [ ${#wanted[@]} -gt 1 ] && [ "$simulated" != "${wanted[1]}" ]; then
-            failed "tamsel $simulated, hardware floating point ${wanted[1]}"
+        elif [ -n "$floating" ] && [ "$simulated" != "$floating" ]; then
+            failed "tamsel $simulated, hardware floating point $floating"
         else
             match=$((match + 1))
-            [ ${#wanted[@]} -gt 1 ] && hardware=$((hardware + 1))
+            [ -n "$floating" ] && hardware=$((hardware + 1))
         fi
     done
     printf '%-9s %-4s %-3s %8d %8d %6d %10d\n' "$cc" "$level" "$debug" "$programs" "$linked" "$match" "$hardware"
