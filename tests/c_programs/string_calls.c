@@ -10,6 +10,7 @@ void *memmove(void *d, const void *s, size_t n);
 int memcmp(const void *a, const void *b, size_t n);
 char buf[64] = "hello, world";
 char other[64];
+
 int main(void) {
     unsigned h = strlen(buf);
     strcpy(other, buf);
