@@ -51,3 +51,23 @@ int strcmp(const char *a, const char *b) {
     while (*a && *a == *b) a++, b++;
     return (unsigned char)*a - (unsigned char)*b;
 }
+
+char *strncpy(char *to, const char *from, size_t n) {
+    size_t i = 0;
+    for (; i < n && from[i]; i++) to[i] = from[i];
+    for (; i < n; i++) to[i] = 0;
+    return to;
+}
+
+int strncmp(const char *a, const char *b, size_t n) {
+    for (; n; n--, a++, b++)
+        if (*a != *b || !*a) return (unsigned char)*a - (unsigned char)*b;
+    return 0;
+}
+
+char *strchr(const char *s, int c) {
+    for (;; s++) {
+        if (*s == (char)c) return (char *)s;
+        if (!*s) return 0;
+    }
+}
