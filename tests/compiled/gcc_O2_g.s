@@ -763,7 +763,7 @@ total:
 .LASF9:
 	.string	"student"
 .LASF8:
-	.string	"GNU C17 12.2.0 -mabi=ilp32 -misa-spec=20191213 -march=rv32im -g -O2"
+	.string	"GNU C17 12.2.0 -mabi=ilp32 -march=rv32im -g -O2"
 .LASF4:
 	.string	"class_list"
 .LASF7:
