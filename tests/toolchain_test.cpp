@@ -333,7 +333,8 @@ TEST_F(Toolchain, StopSignalsReachTheAssembler) {
     test::write_file(dir / "bin" / "clang-15", "#!/bin/sh\necho $$ > clang.pid\nexec sleep 30\n");
     std::filesystem::permissions(dir / "bin" / "clang-15", std::filesystem::perms::owner_all);
     test::write_file(dir / "prog.s", "nop\n");
-    for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    // orrik, started with the stand-in first on its search path, and the stand-in's pid once it runs.
+    const auto start_orrik = [&]() -> std::pair<pid_t, pid_t> {
         std::filesystem::remove(dir / "clang.pid");
         const pid_t orrik = fork();
         if (orrik == 0) {
@@ -344,7 +345,10 @@ TEST_F(Toolchain, StopSignalsReachTheAssembler) {
         }
         for (int n = 0; n < 1000 && test::read_file(dir / "clang.pid").empty(); ++n)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        const pid_t assembler = std::stoi(test::read_file(dir / "clang.pid"));
+        return {orrik, std::stoi(test::read_file(dir / "clang.pid"))};
+    };
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        const auto [orrik, assembler] = start_orrik();
         kill(orrik, sig);
         int status = 0;
         waitpid(orrik, &status, 0);
@@ -354,17 +358,7 @@ TEST_F(Toolchain, StopSignalsReachTheAssembler) {
         EXPECT_FALSE(std::filesystem::exists(dir / "prog.o"));
     }
     // SIGKILL cannot be passed on: the assembler is killed with orrik all the same.
-    std::filesystem::remove(dir / "clang.pid");
-    const pid_t killed = fork();
-    if (killed == 0) {
-        if (chdir(dir.path.c_str()) != 0 || !freopen("/dev/null", "w", stderr)) _exit(127);
-        setenv("PATH", ((dir / "bin").string() + ":" + getenv("PATH")).c_str(), 1);
-        execl(ORRIK_PATH, ORRIK_PATH, "prog.s", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    for (int n = 0; n < 1000 && test::read_file(dir / "clang.pid").empty(); ++n)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    const pid_t orphan = std::stoi(test::read_file(dir / "clang.pid"));
+    const auto [killed, orphan] = start_orrik();
     kill(killed, SIGKILL);
     waitpid(killed, nullptr, 0);
     // Gone, or a zombie for its new parent to collect.
