@@ -1,11 +1,11 @@
 #include "decoder.h"
 
 #include "bits.h"
+#include "hex_text.h"
 #include "instruction_list.h"
 #include "riscv_format.h"
 
 #include <cstdlib>
-#include <iomanip>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -93,9 +93,8 @@ Instruction decode_quietly(uint32_t instruction) {
 }
 
 void print_unidentified(const Instruction& instr) {
-    // The hex base and '0' fill stay on std::cerr afterwards, as they always have.
-    std::cerr << "ERROR IN DECODE: UNIDENTIFIED OPCODE: " << std::hex << instr.opcode << std::endl;
-    std::cerr << "ENCODING: 0x" << std::setfill('0') << std::setw(8) << instr.encoding << std::endl;
+    std::cerr << "ERROR IN DECODE: UNIDENTIFIED OPCODE: " << hex_digits(instr.opcode) << std::endl;
+    std::cerr << "ENCODING: " << hex_word(instr.encoding) << std::endl;
 }
 
 Instruction decode_instruction(uint32_t instruction) {

@@ -62,33 +62,23 @@ void close_gaps(riscv_elf& elf, uint32_t index, const std::vector<gap>& gaps) {
 // Keeps as many of the marked nops as the boundary needs at their final
 // address (`deleted` bytes of the section before them are going), written
 // afresh (the assembler's may begin with a 2-byte one); the rest is a gap.
-std::expected<void, std::string> trim(riscv_elf& elf, const placement& placed, relocation& align, uint32_t deleted,
-                                      std::vector<gap>& gaps) {
+std::expected<void, alignment_refusal> trim(riscv_elf& elf, const placement& placed, relocation& align,
+                                            uint32_t deleted, std::vector<gap>& gaps) {
     const uint32_t index = align.section_index;
     section& sec = elf.sections[index];
     const uint32_t at = align.addr;
-    auto where = [&] {
-        placement unplaced = placed;  // the labels still hold offsets in their sections
-        unplaced.address[index] = 0;
-        return describe_place(elf, unplaced, index, at);
-    };
+    using enum alignment_fault;
     if (align.addend < 0 || uint64_t{at} + static_cast<uint32_t>(align.addend) > sec.contents.size())
-        return std::unexpected("the alignment nops at " + where() + " (R_RISCV_ALIGN) reach past the end of " +
-                               sec.name);
+        return std::unexpected(alignment_refusal{PAST_THE_END, index, at});
     const uint64_t count = static_cast<uint32_t>(align.addend);
-    if (count % 2 != 0)
-        return std::unexpected("the alignment nops at " + where() + " (R_RISCV_ALIGN) are " + std::to_string(count) +
-                               " bytes, which no nops fill");
+    if (count % 2 != 0) return std::unexpected(alignment_refusal{ODD_COUNT, index, at, count});
     if (!gaps.empty() && at < gaps.back().from + gaps.back().count)
-        return std::unexpected("the alignment at " + where() +
-                               " (R_RISCV_ALIGN) lies in the nops of the alignment before it");
+        return std::unexpected(alignment_refusal{INSIDE_EARLIER_NOPS, index, at});
     const uint64_t boundary = std::bit_ceil(count + 1);
     const uint64_t address = uint64_t{placed.address[index]} + at - deleted;
     const uint64_t keep = (boundary - address % boundary) % boundary;
     if (keep > count || keep % 2 != 0)
-        return std::unexpected("the alignment at " + where() + " needs " + std::to_string(keep) +
-                               " bytes to reach a multiple of " + std::to_string(boundary) +
-                               ", but the assembler left " + std::to_string(count));
+        return std::unexpected(alignment_refusal{TOO_FEW_NOPS, index, at, count, keep, boundary});
     uint32_t next = at;
     auto put = [&](uint32_t value, unsigned bytes) {
         for (unsigned i = 0; i < bytes; ++i) sec.contents[next++] = static_cast<uint8_t>(value >> (8 * i));
@@ -103,7 +93,7 @@ std::expected<void, std::string> trim(riscv_elf& elf, const placement& placed, r
 
 }  // namespace
 
-std::expected<void, std::string> trim_code_alignment(riscv_elf& elf) {
+std::expected<void, alignment_refusal> trim_code_alignment(riscv_elf& elf, placement& placed) {
     for (uint32_t index = 0; index < elf.sections.size(); ++index) {
         if (!is_code_section(elf.sections[index])) continue;
         std::vector<size_t> aligns;
@@ -111,19 +101,18 @@ std::expected<void, std::string> trim_code_alignment(riscv_elf& elf) {
             if (elf.relocations[i].section_index == index && elf.relocations[i].type == R_RISCV_ALIGN) aligns.push_back(i);
         if (aligns.empty()) continue;
         std::ranges::stable_sort(aligns, {}, [&](size_t i) { return elf.relocations[i].addr; });
-        // Where this section starts follows from the trimmed sizes of those
-        // before it. A program that cannot be placed is refused by the placing.
-        auto placed = place_sections(elf);
-        if (!placed) return {};
         std::vector<gap> gaps;
         uint32_t deleted = 0;
         for (size_t i : aligns) {
-            if (auto trimmed = trim(elf, *placed, elf.relocations[i], deleted, gaps); !trimmed) return trimmed;
+            if (auto trimmed = trim(elf, placed, elf.relocations[i], deleted, gaps); !trimmed) return trimmed;
             deleted += gaps.back().count;
         }
         std::erase_if(gaps, [](const gap& g) { return g.count == 0; });
         for (size_t g = 1; g < gaps.size(); ++g) gaps[g].before = gaps[g - 1].before + gaps[g - 1].count;
         close_gaps(elf, index, gaps);
+        // The code sections after this one start where its trimmed end takes
+        // them. Shorter code never moves a section later, so what placed once places again.
+        if (auto again = place_sections(elf)) placed = *std::move(again);
     }
     return {};
 }

@@ -6,7 +6,9 @@
 // at the final address, or every label after them lies too far on.
 #pragma once
 
+#include "describe.h"
 #include "elf_loader.h"
+#include "place.h"
 
 #include <expected>
 #include <string>
@@ -15,6 +17,7 @@
 // after another in the order they are placed (a section starts where the one
 // before it ends), and moves what lay after them: the section's labels, the
 // sizes that span the nops, the later relocations of the section and the
-// addends of relocations against the section itself. Returns why it cannot;
-// leaves a program that cannot be placed as it is.
-std::expected<void, std::string> trim_code_alignment(riscv_elf& elf);
+// addends of relocations against the section itself. `placed` is where the
+// object was placed, and is kept up to date as the code shrinks. Returns why
+// it cannot.
+std::expected<void, alignment_refusal> trim_code_alignment(riscv_elf& elf, placement& placed);

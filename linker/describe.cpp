@@ -111,11 +111,9 @@ std::string worded(wording& w, const refusal& r, const std::optional<source_line
     return r.text;
 }
 
-}  // namespace
-
-std::string describe_place(const riscv_elf& elf, const placement& placed, uint32_t section_index, uint32_t offset) {
+// Where a place lies, for labels that hold `base` plus their offset in the section.
+std::string place_in_section(const riscv_elf& elf, uint32_t section_index, uint32_t base, uint32_t offset) {
     const std::string& section_name = elf.sections[section_index].name;
-    const uint32_t base = placed.address[section_index];
     const symbol* best = nullptr;
     for (const symbol& sym : elf.symtab) {
         if (sym.sh_index != static_cast<int32_t>(section_index) || !is_user_label(sym)) continue;
@@ -125,6 +123,12 @@ std::string describe_place(const riscv_elf& elf, const placement& placed, uint32
     if (!best) return "offset " + std::to_string(offset) + " of " + section_name;
     const uint32_t rest = offset - (best->value - base);
     return best->name + (rest ? "+" + std::to_string(rest) : "") + " in " + section_name;
+}
+
+}  // namespace
+
+std::string describe_place(const riscv_elf& elf, const placement& placed, uint32_t section_index, uint32_t offset) {
+    return place_in_section(elf, section_index, placed.address[section_index], offset);
 }
 
 std::string describe_target(const riscv_elf& elf, uint32_t symbol_index, int32_t addend) {
@@ -220,4 +224,29 @@ std::optional<std::string> undecodable_code_refusal(const riscv_elf& elf, const 
     return diagnostic_start(source.path, line ? std::optional(line->number) : std::nullopt, "error") + what +
            " among the instructions of " + elf.sections[misaligned->section].name +
            ", which leaves the instructions after it off their 4-byte boundary; move it after '.data'";
+}
+
+std::string alignment_refusal_text(const riscv_elf& elf, const std::string& source_path,
+                                   const alignment_refusal& refused) {
+    const std::string where = place_in_section(elf, refused.section_index, 0, refused.at);
+    std::string words;
+    switch (refused.fault) {
+        case alignment_fault::PAST_THE_END:
+            words = "the alignment nops at " + where + " (R_RISCV_ALIGN) reach past the end of " +
+                    elf.sections[refused.section_index].name;
+            break;
+        case alignment_fault::ODD_COUNT:
+            words = "the alignment nops at " + where + " (R_RISCV_ALIGN) are " + std::to_string(refused.count) +
+                    " bytes, which no nops fill";
+            break;
+        case alignment_fault::INSIDE_EARLIER_NOPS:
+            words = "the alignment at " + where + " (R_RISCV_ALIGN) lies in the nops of the alignment before it";
+            break;
+        case alignment_fault::TOO_FEW_NOPS:
+            words = "the alignment at " + where + " needs " + std::to_string(refused.keep) +
+                    " bytes to reach a multiple of " + std::to_string(refused.boundary) +
+                    ", but the assembler left " + std::to_string(refused.count);
+            break;
+    }
+    return diagnostic_start(source_path, std::nullopt, "error") + words;
 }

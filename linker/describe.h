@@ -63,6 +63,28 @@ constexpr size_t LISTED_LINES = 16;
 std::string refusals_text(const std::vector<refusal>& refusals, const riscv_elf& elf,
                                          const placement& placed, source_lines& source);
 
+// Why the surplus nops of an R_RISCV_ALIGN cannot be deleted; the words come
+// later, from `alignment_refusal_text`. `at` is the nops' offset in their section.
+enum class alignment_fault : uint8_t {
+    PAST_THE_END,         // the nops reach past the end of the section
+    ODD_COUNT,            // `count` bytes, which no nops fill
+    INSIDE_EARLIER_NOPS,  // the nops of the alignment before it hold this one
+    TOO_FEW_NOPS,         // `keep` bytes reach a multiple of `boundary`, more than `count`
+};
+
+struct alignment_refusal {
+    alignment_fault fault;
+    uint32_t section_index;
+    uint32_t at;
+    uint64_t count = 0;
+    uint64_t keep = 0;
+    uint64_t boundary = 0;
+};
+
+// An alignment refusal, worded while the labels still hold offsets in their sections.
+std::string alignment_refusal_text(const riscv_elf& elf, const std::string& source_path,
+                                   const alignment_refusal& refused);
+
 // A placement refusal, with the line of the alignment directive when that is its cause.
 std::string placement_refusal(const riscv_elf& elf, source_lines& source, const std::string& error);
 

@@ -230,10 +230,10 @@ void halve_numeric_jumps(link_state& s, const std::string& source_path) {
 result<std::vector<uint8_t>> link_object(riscv_elf& elf, std::ostream& warnings, const std::string& source_path) {
     source_lines source{source_path, {}, {}, {}};
     if (auto refusal = compressed_code_refusal(elf, source)) return std::unexpected(*refusal);
-    if (auto trimmed = trim_code_alignment(elf); !trimmed)
-        return std::unexpected(diagnostic_start(source_path, std::nullopt, "error") + trimmed.error());
     auto placed = place_sections(elf);
     if (!placed) return std::unexpected(placement_refusal(elf, source, placed.error()));
+    if (auto trimmed = trim_code_alignment(elf, *placed); !trimmed)
+        return std::unexpected(alignment_refusal_text(elf, source_path, trimmed.error()));
     rebase_symbols(elf, *placed);
     if (auto refusal = undecodable_code_refusal(elf, *placed, source)) return std::unexpected(*refusal);
 

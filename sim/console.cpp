@@ -22,7 +22,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iomanip>
 #include <iostream>
 #include <sstream>
 #include <string_view>
@@ -35,8 +34,18 @@ std::optional<std::string> next_word(std::istringstream& words) {
     return std::nullopt;
 }
 
+// `digits` lower-case hexadecimal digits of `value` at `out`, without a
+// stream: the files of dump and info have one number a line, millions of
+// them. Returns the end.
+char* put_hex(char* out, uint32_t value, int digits) {
+    for (int i = digits - 1; i >= 0; --i, value >>= 4) out[i] = "0123456789abcdef"[value & 15];
+    return out + digits;
+}
+
+// Written as characters, so that the stream's base and fill stay as they were.
 std::ostream& hex(std::ostream& os, uint32_t value, int width) {
-    return os << std::hex << std::setw(width) << std::setfill('0') << value;
+    char digits[8];
+    return os.write(digits, put_hex(digits, value, width) - digits);
 }
 
 std::optional<uint32_t> address_of(const session& s, const std::string& word) {
@@ -109,11 +118,11 @@ void print_registers(const riscv_prog& prog) {
     hex(std::cout << "PC: 0x", prog.get_pc(), 8) << std::endl;
     for (uint32_t n = 0; n < NUM_REGISTERS; ++n) {
         const int32_t v = prog.get_register(n);
-        std::cout << 'x' << std::dec << n << ": ";
+        std::cout << 'x' << n << ": ";
         if (v > 128 || v < -128)
             hex(std::cout << "0x", static_cast<uint32_t>(v), 8);
         else
-            std::cout << std::dec << v;
+            std::cout << v;
         std::cout << std::endl;
     }
 }
@@ -125,14 +134,6 @@ void print_labels(const riscv_prog& prog) {
     for (const auto& [name, address] : prog.mem.label_to_addr) labels.emplace_back(address, name);
     std::sort(labels.begin(), labels.end());
     for (const auto& [address, name] : labels) hex(std::cout << printable(name) << ": ", address, 8) << std::endl;
-}
-
-// `digits` lower-case hexadecimal digits of `value` at `out`, without a
-// stream: the files of dump and info have one number a line, millions of
-// them. Returns the end.
-char* put_hex(char* out, uint32_t value, int digits) {
-    for (int i = digits - 1; i >= 0; --i, value >>= 4) out[i] = "0123456789abcdef"[value & 15];
-    return out + digits;
 }
 
 // One number a line in lower-case hexadecimal of `width` digits (at most 8).
@@ -162,7 +163,7 @@ bool info_command(session& s) {
     else if (target == "written") write_addresses("written.txt", s.prog.addresses_written);
     else if (target == "read") write_addresses("read.txt", s.prog.addresses_read);
     else if (target == "steps")
-        std::cout << "Instructions Executed: " << std::dec << s.prog.instructions_run << std::endl;
+        std::cout << "Instructions Executed: " << s.prog.instructions_run << std::endl;
     else if (target == "watch") print_watches(s.prog);
     else if (target == "breaks") print_breakpoints(s.prog);
     else
@@ -222,7 +223,7 @@ bool script_command(session& s) {
         return true;
     }
     if (s.from.depth >= MAX_SCRIPT_DEPTH) {
-        std::cerr << "script not run, scripts are nested more than " << std::dec << MAX_SCRIPT_DEPTH
+        std::cerr << "script not run, scripts are nested more than " << MAX_SCRIPT_DEPTH
                   << " deep: " << *fname << std::endl;
         return true;
     }

@@ -19,7 +19,8 @@ struct session {
 
 std::optional<std::string> next_word(std::istringstream& words);
 
-// Sets hex, the width and a '0' fill on the stream; they stay set afterwards.
+// `width` (at most 8) lower-case hexadecimal digits of `value`, zero-padded;
+// the stream's base, width and fill are left as they were.
 std::ostream& hex(std::ostream& os, uint32_t value, int width);
 
 // A label, a register (x5, a0, sp ...), either of them plus or minus a decimal

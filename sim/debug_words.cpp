@@ -127,7 +127,7 @@ void report_moves(const session& s, const std::expected<uint32_t, std::string>& 
 // "a0 = 0x00000262 (unsigned 610, signed 610)"
 void print_value(const std::string& name, uint32_t value) {
     hex(std::cout << printable(name) << " = 0x", value, 8)
-        << std::dec << " (unsigned " << value << ", signed " << static_cast<int32_t>(value) << ')' << std::endl;
+        << " (unsigned " << value << ", signed " << static_cast<int32_t>(value) << ')' << std::endl;
 }
 
 bool back_run(session& s) {
@@ -210,7 +210,7 @@ void report_stop(const session& s, const std::expected<uint32_t, std::string>& r
 void print_watches(const riscv_prog& prog) {
     if (prog.watches().empty()) std::cout << "no watch set" << std::endl;
     for (const watch& w : prog.watches().watches) {
-        std::cout << "watch " << address_and_place(prog, w.address) << ", " << std::dec << w.count
+        std::cout << "watch " << address_and_place(prog, w.address) << ", " << w.count
                   << (w.count == 1 ? " byte" : " bytes");
         if (w.count <= 4) hex(std::cout << ": 0x", load_le(&prog.mem.data[data_index(w.address)], w.count), 2 * static_cast<int>(w.count));
         std::cout << std::endl;
@@ -304,7 +304,7 @@ bool bt_command(session& s) {
     const std::size_t k = frames.size();
     const label_index labels(s.prog.mem);
     for (std::size_t i = 0; i <= k; ++i) {
-        std::cout << '#' << std::dec << i << ' ' << where(labels, i == 0 ? s.prog.get_pc() : frames[k - i].call_site);
+        std::cout << '#' << i << ' ' << where(labels, i == 0 ? s.prog.get_pc() : frames[k - i].call_site);
         if (i < k) std::cout << ", called from " << where(labels, frames[k - 1 - i].call_site);
         std::cout << '\n';
     }
@@ -343,7 +343,7 @@ bool print_command(session& s) {
     if (in_data_segment(*address, 4)) {
         const uint32_t value = load_le(&s.prog.mem.data[data_index(*address)], 4);
         hex(std::cout << "word at " << address_and_place(s.prog, *address) << " = 0x", value, 8)
-            << std::dec << " (unsigned " << value << ", signed " << static_cast<int32_t>(value) << ')' << std::endl;
+            << " (unsigned " << value << ", signed " << static_cast<int32_t>(value) << ')' << std::endl;
     } else if (s.prog.has_instr(*address)) {
         std::cout << "instruction at " << address_and_place(s.prog, *address) << ": " << instruction_at(s.prog, *address)
                   << std::endl;

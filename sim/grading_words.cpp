@@ -74,7 +74,7 @@ void count_stop(const session& s, const std::expected<uint32_t, std::string>& re
 
 int end_session(const expect_tally& tally) {
     if (tally.checked == 0 || (tally.failed == 0 && tally.machine_stop.empty())) return 0;
-    std::cerr << std::dec << tally.failed << " of " << tally.checked << " expects failed";
+    std::cerr << tally.failed << " of " << tally.checked << " expects failed";
     if (!tally.machine_stop.empty()) std::cerr << ", and the machine stopped: " << tally.machine_stop;
     std::cerr << std::endl;
     return 1;

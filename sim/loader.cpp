@@ -14,7 +14,6 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <sstream>
 
 namespace {
 
@@ -123,9 +122,7 @@ std::expected<riscv_mem, std::string> load_riscv(const std::string& fname) {
             case LINE_INDICATOR: error = read_line(mem, file.get()); break;
             default: {
                 report_unlisted(seen);
-                std::ostringstream value;
-                value << std::hex << indicator;
-                std::cerr << "UNKOWN INDICATOR FUUUUUUCK" << value.str() << std::endl;
+                std::cerr << "UNKOWN INDICATOR FUUUUUUCK" << hex_digits(indicator) << std::endl;
                 return std::unexpected("UNKOWN INDICATOR FUCKKKKK");
             }
         }

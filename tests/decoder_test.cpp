@@ -122,17 +122,20 @@ TEST(Decoder, SBUJFormats) {
     });
 }
 
-TEST(Decoder, UnidentifiedOpcodePrintsTwoLinesAndKeepsTheHexSettings) {
+TEST(Decoder, UnidentifiedOpcodePrintsTwoLinesAndLeavesTheStreamAsItWas) {
+    const std::ios_base::fmtflags flags = std::cerr.flags();
+    const char fill = std::cerr.fill();
     testing::internal::CaptureStderr();
     const Instruction ecall = decode_instruction(0x00000073);
     const Instruction zero = decode_instruction(0);
-    std::cerr << 255 << ' ' << std::setw(4) << 1 << '\n';  // base and fill stay hex and '0'
+    std::cerr << 255 << ' ' << std::setw(4) << 1 << '\n';  // base and fill as they were: decimal and ' '
     const std::string err = testing::internal::GetCapturedStderr();
-    std::cerr << std::dec << std::setfill(' ');
+    EXPECT_EQ(std::cerr.flags(), flags);
+    EXPECT_EQ(std::cerr.fill(), fill);
     EXPECT_EQ(err,
               "ERROR IN DECODE: UNIDENTIFIED OPCODE: 73\nENCODING: 0x00000073\n"
               "ERROR IN DECODE: UNIDENTIFIED OPCODE: 0\nENCODING: 0x00000000\n"
-              "ff 0001\n");
+              "255    1\n");
     EXPECT_EQ(ecall.mnemonic, UNIDENTIFIED_MNEMONIC);
     EXPECT_EQ(ecall.type, R_TYPE);  // zero-initialised record
     EXPECT_EQ(ecall.imm, 0);
