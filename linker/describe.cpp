@@ -229,18 +229,19 @@ std::optional<std::string> undecodable_code_refusal(const riscv_elf& elf, const 
 std::string alignment_refusal_text(const riscv_elf& elf, const std::string& source_path,
                                    const alignment_refusal& refused) {
     const std::string where = place_in_section(elf, refused.section_index, 0, refused.at);
+    const std::string marked = " (" + relocation_type_name(R_RISCV_ALIGN) + ")";
     std::string words;
     switch (refused.fault) {
         case alignment_fault::PAST_THE_END:
-            words = "the alignment nops at " + where + " (R_RISCV_ALIGN) reach past the end of " +
+            words = "the alignment nops at " + where + marked + " reach past the end of " +
                     elf.sections[refused.section_index].name;
             break;
         case alignment_fault::ODD_COUNT:
-            words = "the alignment nops at " + where + " (R_RISCV_ALIGN) are " + std::to_string(refused.count) +
+            words = "the alignment nops at " + where + marked + " are " + std::to_string(refused.count) +
                     " bytes, which no nops fill";
             break;
         case alignment_fault::INSIDE_EARLIER_NOPS:
-            words = "the alignment at " + where + " (R_RISCV_ALIGN) lies in the nops of the alignment before it";
+            words = "the alignment at " + where + marked + " lies in the nops of the alignment before it";
             break;
         case alignment_fault::TOO_FEW_NOPS:
             words = "the alignment at " + where + " needs " + std::to_string(refused.keep) +
