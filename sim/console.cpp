@@ -28,40 +28,6 @@
 #include <utility>
 #include <vector>
 
-std::optional<std::string> next_word(std::istringstream& words) {
-    std::string word;
-    if (words >> word) return word;
-    return std::nullopt;
-}
-
-// `digits` lower-case hexadecimal digits of `value` at `out`, without a
-// stream: the files of dump and info have one number a line, millions of
-// them. Returns the end.
-char* put_hex(char* out, uint32_t value, int digits) {
-    for (int i = digits - 1; i >= 0; --i, value >>= 4) out[i] = "0123456789abcdef"[value & 15];
-    return out + digits;
-}
-
-// Written as characters, so that the stream's base and fill stay as they were.
-std::ostream& hex(std::ostream& os, uint32_t value, int width) {
-    char digits[8];
-    return os.write(digits, put_hex(digits, value, width) - digits);
-}
-
-std::optional<uint32_t> address_of(const session& s, const std::string& word) {
-    if (auto address = s.prog.resolve_label(word)) return address;
-    if (auto address = address_expression(s.prog, word)) return address;
-    if (auto number = str_to_int(word, 16)) return static_cast<uint32_t>(*number);
-    std::cerr << "Unparseable hexadecimal value for address" << std::endl;
-    suggest_label(s, word);
-    return std::nullopt;
-}
-
-void outside_data(const char* refusal, uint32_t address, uint32_t count) {
-    hex(std::cerr << refusal << ": bytes 0x", address, 8) << " to 0x";
-    hex(std::cerr, address + count - 1, 8) << " are not all inside the data segment" << std::endl;
-}
-
 namespace {
 
 // mem shows this many bytes a line, and this many when no count is given.

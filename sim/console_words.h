@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 struct session {
     console_state& console;  // console.at_terminal: a person reads the output, and is told more
@@ -19,9 +20,25 @@ struct session {
 
 std::optional<std::string> next_word(std::istringstream& words);
 
+// Digits in `base` as a 32-bit number; nothing, and nothing printed, when they are not.
+std::optional<uint32_t> digits_value(std::string_view text, uint32_t base);
+
+// A label's address, a register's value, or a hexadecimal number (0x or x before it, or not).
+std::optional<uint32_t> base_value(const riscv_prog& prog, std::string_view text);
+
+// `digits` lower-case hexadecimal digits of `value` at `out`, without a
+// stream: the files of dump and info have one number a line, millions of
+// them. Returns the end.
+char* put_hex(char* out, uint32_t value, int digits);
+
 // `width` (at most 8) lower-case hexadecimal digits of `value`, zero-padded;
 // the stream's base, width and fill are left as they were.
 std::ostream& hex(std::ostream& os, uint32_t value, int width);
+
+// A register, or a label, register or hexadecimal number plus or minus an
+// offset: the addresses the console accepts beside labels and plain numbers.
+// Nothing when the word is none of these; prints nothing.
+std::optional<uint32_t> address_expression(const riscv_prog& prog, const std::string& word);
 
 // A label, a register (x5, a0, sp ...), either of them plus or minus a decimal
 // (or 0x hexadecimal) offset, or a hexadecimal number: the address word of

@@ -16,36 +16,6 @@
 
 namespace {
 
-// Digits in `base` as a 32-bit number, printing nothing when they are not.
-std::optional<uint32_t> digits_value(std::string_view text, uint32_t base) {
-    if (text.empty() || text.size() > 10) return std::nullopt;
-    uint64_t value = 0;
-    for (char c : text) {
-        const char lower = static_cast<char>(c | 0x20);
-        const uint32_t digit = c >= '0' && c <= '9' ? static_cast<uint32_t>(c - '0')
-                               : lower >= 'a' && lower <= 'f' ? static_cast<uint32_t>(lower - 'a' + 10)
-                                                              : base;
-        if (digit >= base) return std::nullopt;
-        value = value * base + digit;
-    }
-    if (value > UINT32_MAX) return std::nullopt;
-    return static_cast<uint32_t>(value);
-}
-
-// An offset is decimal, as compiler listings write them (12(sp)), or 0x and hexadecimal.
-std::optional<uint32_t> offset_value(std::string_view text) {
-    if (text.starts_with("0x") || text.starts_with("0X")) return digits_value(text.substr(2), 16);
-    return digits_value(text, 10);
-}
-
-std::optional<uint32_t> base_value(const riscv_prog& prog, std::string_view text) {
-    if (auto address = prog.resolve_label(std::string(text))) return address;
-    if (auto n = register_by_name(text)) return static_cast<uint32_t>(prog.get_register(*n));
-    if (text.starts_with("0x") || text.starts_with("0X")) text.remove_prefix(2);
-    else if (text.size() > 1 && (text[0] == 'x' || text[0] == 'X')) text.remove_prefix(1);
-    return digits_value(text, 16);
-}
-
 // x, a, s or t and digits: what a register's name looks like, so that print
 // reads a9 or x40 as a misspelt register, not as a hexadecimal address.
 bool looks_like_register(std::string_view word) {
@@ -179,27 +149,6 @@ void print_help(const command_help& h) { std::cout << h.usage << "\t- " << h.tex
 }  // namespace
 
 std::string where(const riscv_prog& prog, uint32_t address) { return where(label_index(prog.mem), address); }
-
-std::optional<uint32_t> address_expression(const riscv_prog& prog, const std::string& word) {
-    const std::size_t sign = word.find_last_of("+-");
-    if (sign == std::string::npos || sign == 0) {
-        if (auto n = register_by_name(word)) return static_cast<uint32_t>(prog.get_register(*n));
-        return std::nullopt;
-    }
-    const auto base = base_value(prog, std::string_view(word).substr(0, sign));
-    const auto offset = offset_value(std::string_view(word).substr(sign + 1));
-    if (!base || !offset) return std::nullopt;
-    return word[sign] == '+' ? *base + *offset : *base - *offset;
-}
-
-void suggest_label(const session& s, const std::string& word) {
-    if (!s.console.at_terminal) return;
-    const std::size_t sign = word.find_first_of("+-", 1);
-    const std::string base = word.substr(0, sign);
-    if (s.prog.resolve_label(base) || register_by_name(base)) return;
-    if (auto guess = closest_label(s.prog.mem, base))
-        std::cerr << "no label '" << printable(base) << "'; did you mean '" << printable(*guess) << "'?" << std::endl;
-}
 
 void report_stop(const session& s, const std::expected<uint32_t, std::string>& result) {
     report_call_checks(s);

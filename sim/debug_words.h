@@ -8,11 +8,6 @@
 #include <optional>
 #include <string>
 
-// A register, or a label, register or hexadecimal number plus or minus an
-// offset: the addresses the console accepts beside labels and plain numbers.
-// Nothing when the word is none of these; prints nothing.
-std::optional<uint32_t> address_expression(const riscv_prog& prog, const std::string& word);
-
 // "fill+8 (0x10000024)", or the address alone where no label comes before it.
 std::string where(const riscv_prog& prog, uint32_t address);
 
