@@ -254,26 +254,17 @@ void print_memory_line(const riscv_prog& prog, uint32_t address, uint32_t count)
 }
 
 bool mem_command(session& s) {
-    const auto address_word = next_word(s.words);
-    if (!address_word) {
-        std::cerr << "expected: mem <label|address> [count]" << std::endl;
+    const auto asked = read_address_and_count(s, "expected: mem <label|address> [count]", MEM_DEFAULT_COUNT);
+    if (!asked) return true;
+    const auto [address, count] = *asked;
+    if (count <= 0) return true;
+    uint32_t left = static_cast<uint32_t>(count);
+    if (!in_data_segment(address, 1)) {
+        outside_data("mem not shown", address, left);
         return true;
     }
-    const auto address = address_of(s, *address_word);
-    if (!address) return true;
-    std::optional<int> count = MEM_DEFAULT_COUNT;
-    if (const auto count_word = next_word(s.words); count_word && !(count = str_to_int(*count_word, 10))) {
-        std::cerr << "Unparseable decimal value for count" << std::endl;
-        return true;
-    }
-    if (*count <= 0) return true;
-    uint32_t left = static_cast<uint32_t>(*count);
-    if (!in_data_segment(*address, 1)) {
-        outside_data("mem not shown", *address, left);
-        return true;
-    }
-    left = std::min(left, SEGMENT_SIZE - data_index(*address));  // the segment's rest at most
-    for (uint32_t at = *address; left > 0; at += MEM_LINE) {
+    left = std::min(left, SEGMENT_SIZE - data_index(address));  // the segment's rest at most
+    for (uint32_t at = address; left > 0; at += MEM_LINE) {
         const uint32_t n = std::min(left, MEM_LINE);
         print_memory_line(s.prog, at, n);
         left -= n;

@@ -93,3 +93,19 @@ void suggest_label(const session& s, const std::string& word) {
     if (auto guess = closest_label(s.prog.mem, base))
         std::cerr << "no label '" << printable(base) << "'; did you mean '" << printable(*guess) << "'?" << std::endl;
 }
+
+std::optional<address_and_count> read_address_and_count(const session& s, const char* usage, int default_count) {
+    const auto address_word = next_word(s.words);
+    if (!address_word) {
+        std::cerr << usage << std::endl;
+        return std::nullopt;
+    }
+    const auto address = address_of(s, *address_word);
+    if (!address) return std::nullopt;
+    std::optional<int> count = default_count;
+    if (const auto count_word = next_word(s.words); count_word && !(count = str_to_int(*count_word, 10))) {
+        std::cerr << "Unparseable decimal value for count" << std::endl;
+        return std::nullopt;
+    }
+    return address_and_count{*address, *count};
+}

@@ -46,6 +46,15 @@ std::optional<uint32_t> address_expression(const riscv_prog& prog, const std::st
 // word is none of these.
 std::optional<uint32_t> address_of(const session& s, const std::string& word);
 
+// The words ADDRESS [COUNT] of mem and watch: the address and the count, a
+// decimal number, `default_count` when it is left out. Says on standard error
+// what is missing or unparseable (`usage` when the address is missing).
+struct address_and_count {
+    uint32_t address;
+    int count;
+};
+std::optional<address_and_count> read_address_and_count(const session& s, const char* usage, int default_count);
+
 // At a terminal, after the message about a word that is no label: the label
 // spelt like it, if there is one.
 void suggest_label(const session& s, const std::string& word);

@@ -209,27 +209,18 @@ bool continue_command(session& s) {
 }
 
 bool watch_command(session& s) {
-    const auto word = next_word(s.words);
-    if (!word) {
-        std::cerr << "expected: watch <label|address> [count]" << std::endl;
-        return true;
-    }
-    const auto address = address_of(s, *word);
-    if (!address) return true;
-    std::optional<int> count = 4;
-    if (const auto count_word = next_word(s.words); count_word && !(count = str_to_int(*count_word, 10))) {
-        std::cerr << "Unparseable decimal value for count" << std::endl;
-        return true;
-    }
-    if (*count <= 0) {
+    const auto asked = read_address_and_count(s, "expected: watch <label|address> [count]", 4);
+    if (!asked) return true;
+    const auto [address, count] = *asked;
+    if (count <= 0) {
         std::cerr << "watch not set: the count must be 1 or more" << std::endl;
         return true;
     }
-    if (!in_data_segment(*address, static_cast<uint32_t>(*count))) {
-        outside_data("watch not set", *address, static_cast<uint32_t>(*count));
+    if (!in_data_segment(address, static_cast<uint32_t>(count))) {
+        outside_data("watch not set", address, static_cast<uint32_t>(count));
         return true;
     }
-    s.prog.add_watch(*address, static_cast<uint32_t>(*count));
+    s.prog.add_watch(address, static_cast<uint32_t>(count));
     return true;
 }
 
